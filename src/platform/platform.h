@@ -1,0 +1,57 @@
+#pragma once
+
+// The one interface through which commands and windows reach the system.
+// Plain C++: a Qt implementation serves the windows, a console implementation
+// serves kestal-cli, and a scripted double serves the tests.
+
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace kestal {
+
+enum class Icon { None, Information, Exclamation, Critical };
+
+// The program's own title, shown where a message box names no title.
+inline constexpr const char* kDefaultTitle = "Kestal";
+
+enum class FileDialogMode { Open, Save };
+
+struct FileChoice {
+  std::string path;   // full path
+  std::string title;  // file name without its folder
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Modal message box with one OK button. No title: the program's title.
+  virtual void MessageBox(const std::string& text, Icon icon,
+                          const std::optional<std::string>& title = std::nullopt) = 0;
+  virtual void Beep() = 0;
+
+  // Common file dialog. `filter` is "Description|pattern|..." and
+  // `filterIndex` counts its pairs from 1. Empty when cancelled.
+  virtual std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
+                                               int filterIndex) = 0;
+
+  // Input box: the typed text, empty when cancelled.
+  virtual std::string InputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultText) = 0;
+
+  virtual void SetClipboardText(const std::string& text) = 0;
+  virtual std::string ClipboardText() = 0;
+
+  // Starts the system text editor on a file without waiting; false when it
+  // cannot be started.
+  virtual bool OpenInTextEditor(const std::string& path) = 0;
+
+  // Shows a topic of the program's help.
+  virtual void ShowHelpTopic(const std::string& topic) = 0;
+
+  // Current local date and time.
+  virtual std::tm Now() = 0;
+};
+
+}  // namespace kestal

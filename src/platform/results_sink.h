@@ -1,0 +1,29 @@
+#pragma once
+
+// The results window as the commands see it: a quick display prepares it
+// (size in twips, grid hidden, cleared, shown), prints its lines, and hides it
+// again when a calculation fails.
+
+#include <string>
+#include <vector>
+
+namespace kestal {
+
+class ResultsSink {
+ public:
+  virtual ~ResultsSink() = default;
+
+  // Sets the window's height and width (twips), hides the grid, clears the
+  // text and shows the window.
+  virtual void Prepare(int heightTwips, int widthTwips) = 0;
+  // Prints one line below the last (the caller supplies the five leading
+  // spaces); an empty string prints an empty line.
+  virtual void Print(const std::string& line) = 0;
+  virtual void Hide() = 0;
+  // Clears the window, shows the grid with these rows instead of text, at the
+  // given size (twips), and shows the window.
+  virtual void ShowGrid(const std::vector<std::vector<std::string>>& rows, int heightTwips,
+                        int widthTwips) = 0;
+};
+
+}  // namespace kestal
