@@ -1,0 +1,731 @@
+#include "files/report.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string_view>
+#include <system_error>
+
+#include "analysis/crack_control.h"
+#include "analysis/cracked_section.h"
+#include "analysis/fatigue.h"
+#include "analysis/moment_capability.h"
+#include "analysis/service_stress.h"
+#include "analysis/shear_capability.h"
+#include "analysis/shear_steel.h"
+#include "analysis/tension_design.h"
+#include "model/checked.h"
+#include "model/numtext.h"
+
+#define KESTAL_STRINGIFY_(x) #x
+#define KESTAL_STRINGIFY(x) KESTAL_STRINGIFY_(x)
+
+namespace kestal {
+
+namespace {
+
+constexpr const char* kDoubleRule = "====================================================";
+
+bool Is(const Problem& p, const char* key) {
+  return p.CodeKey == key;
+}
+
+// The three codes whose shear rules work with the longitudinal strain.
+bool IsStrainShearCode(const Problem& p) {
+  return Is(p, code::CSA) || Is(p, code::LRFD) || Is(p, code::S6);
+}
+
+// The codes that limit the ductility through c/d.
+bool IsCdCode(const Problem& p) {
+  return Is(p, code::CSA) || Is(p, code::S6) || Is(p, code::OHBDC);
+}
+
+// The report as it grows. Each line is complete when added, so a calculation
+// fault leaves exactly the lines written before it.
+class Lines {
+ public:
+  explicit Lines(char separator) : sep_(separator) {}
+
+  // Heading: five spaces, then the text.
+  void H(std::string_view text) { Add("     ", text); }
+  // Warning: ten spaces, then the text.
+  void W(std::string_view text) { Add("          ", text); }
+  // Blank line.
+  void B() { text_ += "\r\n"; }
+  // Value: ten spaces, the label (which carries its own "= "), the value text.
+  void V(std::string_view label, const std::string& value) {
+    text_ += "          ";
+    text_ += label;
+    text_ += value;
+    text_ += "\r\n";
+  }
+  void Raw(const std::string& line) { Add("", line); }
+
+  std::string F2(float v) const { return FormatPattern(v, "0.00", sep_); }
+  std::string F3(float v) const { return FormatPattern(v, "0.000", sep_); }
+  std::string F4(float v) const { return FormatPattern(v, "0.0000", sep_); }
+  std::string E4(float v) const { return FormatPattern(v, "0.0000E+00", sep_); }
+  std::string G(float v) const { return GeneralForm(v, sep_); }
+
+  std::string& text() { return text_; }
+
+ private:
+  void Add(std::string_view indent, std::string_view text) {
+    text_ += indent;
+    text_ += text;
+    text_ += "\r\n";
+  }
+
+  char sep_;
+  std::string text_;
+};
+
+class Composer {
+ public:
+  Composer(Problem& p, ProblemOption option, const std::tm& now, char sep,
+           const ReportCalculations& calcs)
+      : p_(p), option_(option), now_(now), out_(sep), calc_(calcs) {}
+
+  void Run() {
+    p_.VersionText = ProgramVersionText();
+    Header();
+    DesignCriteria();
+    MaterialProperties();
+    ReinforcingSteel();
+    DesignLoads();
+    SectionProperties();
+    if (option_ == ProblemOption::Design) {
+      MomentDesign();
+    } else if (option_ == ProblemOption::VDesign && !Is(p_, code::UD)) {
+      ShearDesign();
+    } else if (option_ == ProblemOption::Review) {
+      Review();
+    }
+  }
+
+  std::string& text() { return out_.text(); }
+
+ private:
+  void Header() {
+    auto& o = out_;
+    if (!p_.OutputTitle.empty()) {
+      o.H(p_.OutputTitle);
+      o.B();
+    }
+    o.H("* * * * * * * * * * * * * * * * * * * * * * * * * * *");
+    o.H("*                                                   *");
+    o.H("*           P R O G R A M   K E S T A L             *");
+    o.H("*                                                   *");
+    o.H("*                   OUTPUT DATA                     *");
+    o.H("*                                                   *");
+    o.H("* * * * * * * * * * * * * * * * * * * * * * * * * * *");
+    o.Raw(VersionLine(p_.VersionText, now_));
+    o.B();
+    o.H("Output file = " + p_.OutputFileTitle);
+    o.B();
+    o.H(ProblemLine());
+    o.B();
+  }
+
+  std::string ProblemLine() const {
+    if (p_.ProblemType == problem_type::Design) return "Moment design problem";
+    if (p_.ProblemType == problem_type::VDesign) return "Shear design problem";
+    if (p_.OutMomCap == 1 && p_.OutShearCap == 0) return "Moment review problem";
+    if (p_.OutMomCap == 0 && p_.OutShearCap == 1) return "Shear review problem";
+    return "Shear and moment review problem";
+  }
+
+  const char* CodeLine() const {
+    if (Is(p_, code::ACI)) return "Code  = ACI-318";
+    if (Is(p_, code::AASHTO)) return "Code  = AASHTO";
+    if (Is(p_, code::AREMA)) return "Code  = AREMA";
+    if (Is(p_, code::LRFD)) return "Code  = AASHTO LRFD";
+    if (Is(p_, code::CSA)) return "Code  = CSA A23.3";
+    if (Is(p_, code::S6)) return "Code  = CAN/CSA-S6";
+    return nullptr;  // "ohbdc", "ud": the criteria are not those of a named code
+  }
+
+  void DesignCriteria() {
+    auto& o = out_;
+    o.H("D E S I G N   C R I T E R I A");
+    o.H(kDoubleRule);
+    o.B();
+    if (const char* line = CodeLine()) o.H(line);
+    if (p_.Units == units::Metric) {
+      o.H("Units = Metric (Newtons, millimeters - shear and moments in kN-m)");
+    } else {
+      o.H("Units = English (pounds, inches - shear and moments in kip-ft)");
+    }
+    o.B();
+    o.H("STRENGTH REDUCTION AND RESISTANCE FACTORS:");
+    o.B();
+    o.V("Flexure reduction factor            = ", o.F2(p_.Phi));
+    o.V("Shear reduction factor              = ", o.F2(p_.VPhi));
+    o.V("Concrete resistance factor          = ", o.F2(p_.PhiConc));
+    o.V("Reinforcing resistance factor       = ", o.F2(p_.PhiReinf));
+    o.B();
+    o.H("STRESS BLOCK:");
+    o.B();
+    o.V("Ratio of average concrete strength  = ", o.F4(p_.A1));
+    o.V("Ratio of depth of compression block = ", o.F4(p_.B1));
+    o.V("Maximum concrete strain             = ", o.F4(p_.Emax));
+    o.B();
+  }
+
+  void MaterialProperties() {
+    auto& o = out_;
+    o.H("M A T E R I A L   P R O P E R T I E S");
+    o.H(kDoubleRule);
+    o.B();
+    o.V("Concrete compressive strength       = ", o.G(p_.ConcreteStrength));
+    o.V("Concrete modulus of elasticity      = ", o.E4(p_.Ec));
+    o.V("Concrete modulus of rupture         = ", o.G(p_.Frup));
+    o.V("Reinforcing yield strength          = ", o.G(p_.SteelStrength));
+    o.V("Reinforcing modulus of elasticity   = ", o.E4(p_.Er));
+    o.V("Modular ratio                       = ", o.G(p_.ModularRatio));
+    o.V("Maximum aggregate size              = ", o.F3(p_.Ag));
+    o.B();
+  }
+
+  void ReinforcingSteel() {
+    auto& o = out_;
+    o.H("R E I N F O R C I N G   S T E E L");
+    o.H(kDoubleRule);
+    o.B();
+    // A moment design computes the tensile area and a shear design the shear
+    // steel, so those inputs are not echoed for them.
+    if (p_.ProblemType != problem_type::Design) {
+      o.V("Tensile reinf area         = ", o.G(p_.TSteelArea));
+    }
+    o.V("Depth to tensile reinf     = ", o.G(p_.DepthT));
+    o.V("Compressive reinf area     = ", o.G(p_.CSteelArea));
+    o.V("Depth to compressive reinf = ", o.G(p_.DepthC));
+    if (p_.ProblemType != problem_type::VDesign) {
+      o.V("Shear reinf area           = ", o.G(p_.VSteelArea));
+      o.V("Shear reinf spacing        = ", o.G(p_.sAv));
+    }
+    o.B();
+  }
+
+  void DesignLoads() {
+    auto& o = out_;
+    o.H("D E S I G N   L O A D S");
+    o.H(kDoubleRule);
+    o.B();
+    o.V("Factored (ultimate) moment  = ", o.G(p_.MomentUlt));
+    o.V("Maximum service load moment = ", o.G(p_.MomentMax));
+    o.V("Minimum service load moment = ", o.G(p_.MomentMin));
+    o.V("Factored (ultimate) shear   = ", o.G(p_.ShearUlt));
+    o.B();
+  }
+
+  void SectionProperties() {
+    auto& o = out_;
+    o.H("S E C T I O N   P R O P E R T I E S");
+    o.H(kDoubleRule);
+    o.B();
+    switch (p_.SectionType) {
+      case section::Rectangular:
+        o.H("RECTANGULAR SECTION:");
+        o.B();
+        o.V("Width  = ", o.G(p_.RecB));
+        o.V("Height = ", o.G(p_.RecH));
+        break;
+      case section::Box:
+        o.H("BOX or I SECTION:");
+        o.B();
+        o.V("Height                  = ", o.G(p_.BoxH));
+        o.V("Top flange width        = ", o.G(p_.BoxBtop));
+        o.V("Top flange thickness    = ", o.G(p_.BoxHtop));
+        o.V("Bottom flange width     = ", o.G(p_.BoxBbot));
+        o.V("Bottom flange thickness = ", o.G(p_.BoxHbot));
+        o.V("Total web thickness     = ", o.G(p_.BoxBweb));
+        break;
+      case section::Tee:
+        o.H("TEE SECTION:");
+        o.B();
+        o.V("Height               = ", o.G(p_.TeeH));
+        o.V("Top flange width     = ", o.G(p_.TeeBtop));
+        o.V("Top flange thickness = ", o.G(p_.TeeHtop));
+        o.V("Total web thickness  = ", o.G(p_.TeeBweb));
+        break;
+      default:
+        break;
+    }
+    if (p_.OutSectProp > 0) {
+      calc_.SectionInertias(p_);
+      o.B();
+      o.H("PROPERTIES:");
+      o.B();
+      o.V("Gross moment of inertia     = ", o.E4(p_.GrossInertia));
+      o.V("Gross section modulus       = ", o.E4(p_.SectModulus));
+      o.V("Distance to neutral axis    = ", o.E4(p_.DistNeutralAxis));
+      o.V("Cracked moment of inertia   = ", o.E4(p_.CrackedInertia));
+      if (p_.MomentMax > 0) o.V("Effective moment of inertia = ", o.E4(p_.EffInertia));
+    }
+    o.B();
+  }
+
+  // The entry test of the moment design, the shear design and the shear
+  // review: the loads, the steel and the section they need.
+  bool HasDesignInputs() const {
+    return p_.MomentUlt > 0 && p_.DepthT > 0 && p_.SectionDefined > 0;
+  }
+  bool HasShearInputs() const { return HasDesignInputs() && p_.ShearUlt > 0 && p_.TSteelArea > 0; }
+
+  void MomentDesign() {
+    if (!HasDesignInputs()) return;
+    calc_.DesignTensionSteel(p_);
+    auto& o = out_;
+    o.H("M O M E N T   D E S I G N   C A L C U L A T I O N S");
+    o.H(kDoubleRule);
+    o.B();
+    o.H("MINIMUM REINFORCING:");
+    o.B();
+    if (!Is(p_, code::ACI)) {
+      o.V("1.2 * Cracking moment      = ", o.E4(p_.CrackMoment12));
+      o.V("Design moment              = ", o.E4(p_.MinDesignMoment));
+    } else {
+      // The ACI minimum rule has already raised the designed area.
+      o.V("Minimum tensile reinf area = ", o.E4(p_.TSteelArea));
+    }
+    o.B();
+    o.H("MAXIMUM REINFORCING:");
+    o.B();
+    if (Is(p_, code::AREMA) || Is(p_, code::AASHTO)) {
+      o.V("Maximum tensile reinf area  = ", o.E4(p_.MaxTSteelArea));
+    } else if (Is(p_, code::ACI)) {
+      o.V("Strain in tensile reinf     = ", o.E4(p_.TSteelStrain));
+      o.V("Minimum strain              = ", o.E4(0.004f));
+    } else if (Is(p_, code::LRFD)) {
+      o.V("Strain in tensile reinf     = ", o.E4(p_.TSteelStrain));
+      o.V("Minimum strain              = ", o.E4(0.005f));
+    } else if (IsCdCode(p_)) {
+      o.V("c/d                         = ", o.E4(p_.CDRatio));
+      o.V("Maximum c/d                 = ", o.E4(p_.MaxCD));
+    }
+    o.B();
+    o.H("COMPUTED REINFORCING:");
+    o.B();
+    o.V("Stress block depth          = ", o.E4(p_.BlockDepth));
+    // Under ACI the minimum rule leaves the strength-required area in
+    // MinTSteelArea; TSteelArea holds the area after the minimum rule.
+    const float required = Is(p_, code::ACI) ? p_.MinTSteelArea : p_.TSteelArea;
+    o.V("Required tensile reinf area = ", o.E4(required));
+    o.B();
+    if (Is(p_, code::AREMA) || Is(p_, code::AASHTO)) {
+      if (p_.TSteelArea > p_.MaxTSteelArea) {
+        o.B();
+        o.W("*** Maximum tensile reinf area is exceeded ***");
+      }
+    } else if (Is(p_, code::ACI)) {
+      if (p_.TSteelStrain < 0.004f) {
+        o.B();
+        o.W("*** Tensile reinf strain is too low ***");
+      }
+    } else if (Is(p_, code::LRFD)) {
+      if (p_.TSteelStrain < 0.005f) {
+        o.B();
+        o.W("*** Tensile reinf strain is too low ***");
+      }
+    } else if (IsCdCode(p_)) {
+      if (p_.CDRatio > p_.MaxCD) {
+        o.B();
+        o.W("*** Maximum c/d ratio is exceeded ***");
+      }
+    }
+  }
+
+  // "ohbdc" has no shear rules: the shear blocks say so instead of printing
+  // whatever the shear fields held before.
+  void NoShearRules() {
+    out_.B();
+    out_.W("*** No shear rules for this code ***");
+  }
+
+  void ShearDesign() {
+    if (!HasShearInputs()) return;
+    auto& o = out_;
+    if (Is(p_, code::OHBDC)) {
+      o.H("S H E A R   D E S I G N   C A L C U L A T I O N S");
+      o.H(kDoubleRule);
+      NoShearRules();
+      return;
+    }
+    // The moment capability gives the effective shear depth.
+    calc_.MomentCapability(p_);
+    calc_.ConcreteShearStrength(p_);
+    if (Is(p_, code::LRFD) && p_.Beta == 0 && p_.Theta == 0) {
+      o.B();
+      o.H("*** Beta and Theta values not found for shear ***");
+      return;
+    }
+    calc_.MaxShearStrength(p_);
+    calc_.MinimumShearSteel(p_);
+    calc_.MaximumShearSpacing(p_);
+    o.H("S H E A R   D E S I G N   C A L C U L A T I O N S");
+    o.H(kDoubleRule);
+    o.B();
+    o.H("CONCRETE SHEAR CAPABILITY:");
+    o.B();
+    o.V("Effective shear depth    = ", o.E4(p_.ShearDepth));
+    o.V("Concrete shear strength  = ", o.E4(p_.ConcShearCap));
+    o.V("Maximum shear strength   = ", o.E4(p_.MaxShearCap));
+    o.B();
+    if (p_.ShearUlt > p_.MaxShearCap) {
+      o.B();
+      o.W("*** Design shear exceeds maximum shear strength ***");
+      o.B();
+      return;
+    }
+    // The required Av/s replaces the shear steel input, never below the
+    // code minimum.
+    if (ToFloat(Real(p_.ShearUlt) - p_.ConcShearCap) > 0) {
+      calc_.RequiredShearSteel(p_);
+      if (p_.VSteelArea < p_.MinShearSteel) p_.VSteelArea = p_.MinShearSteel;
+    } else {
+      p_.VSteelArea = p_.MinShearSteel;
+    }
+    o.H("COMPUTED REINFORCING:");
+    o.B();
+    o.V("Required Av / s      = ", o.E4(p_.VSteelArea));
+    o.V("Minimum Av / s       = ", o.E4(p_.MinShearSteel));
+    o.V("Max reinf spacing    = ", o.E4(p_.MaxShearSpacing));
+    o.B();
+  }
+
+  void Review() {
+    calc_.MomentCapability(p_);
+    if (p_.OutMomCap > 0) MomentReview();
+    // The service stresses are brought up to date whenever service moments
+    // are given, whatever is selected for printing.
+    if (p_.MomentMax != 0) calc_.ServiceLoadStress(p_);
+    if (p_.MomentMax != 0 && p_.OutServLoad > 0) ServiceLoadStressLines();
+    if (p_.MomentMax != 0 && p_.OutFatStress > 0) Fatigue();
+    if (p_.Cover != 0 && p_.OutCrackCon > 0) CrackControlLines();
+    ShearReview();
+  }
+
+  void MomentReview() {
+    auto& o = out_;
+    o.H("M O M E N T   R E V I E W   C A L C U L A T I O N S");
+    o.H(kDoubleRule);
+    o.B();
+    o.H("MINIMUM REINFORCING:");
+    o.B();
+    if (!Is(p_, code::ACI)) {
+      o.V("1.2 * Cracking moment      = ", o.E4(p_.CrackMoment12));
+      if (p_.MinDesignMoment > 0) o.V("Design moment              = ", o.E4(p_.MinDesignMoment));
+    } else {
+      o.V("Minimum tensile reinf area = ", o.E4(p_.MinTSteelArea));
+      if (p_.TSteelArea < p_.MinTSteelArea) {
+        o.B();
+        o.W("*** Tensile reinf area below minimum required ***");
+      }
+    }
+    o.B();
+    o.H("MAXIMUM REINFORCING:");
+    o.B();
+    if (Is(p_, code::AREMA) || Is(p_, code::AASHTO)) {
+      o.V("Maximum tensile reinf area = ", o.E4(p_.MaxTSteelArea));
+      if (p_.TSteelArea > p_.MaxTSteelArea) {
+        o.B();
+        o.W("*** Maximum tensile reinf area is exceeded ***");
+      }
+    } else if (Is(p_, code::ACI) || Is(p_, code::LRFD)) {
+      const float minStrain = Is(p_, code::ACI) ? 0.004f : 0.005f;
+      o.V("Strain in tensile reinf    = ", o.E4(p_.TSteelStrain));
+      o.V("Minimum strain             = ", o.E4(minStrain));
+      if (p_.TSteelStrain < minStrain) {
+        o.B();
+        o.W("*** Tensile reinf strain is too low ***");
+      }
+    } else if (IsCdCode(p_)) {
+      o.V("c/d                        = ", o.E4(p_.CDRatio));
+      o.V("Maximum c/d                = ", o.E4(p_.MaxCD));
+      if (p_.CDRatio > p_.MaxCD) {
+        o.B();
+        o.W("*** Maximum c/d ratio is exceeded ***");
+      }
+    }
+    o.B();
+    o.H("MOMENT CAPABILITY:");
+    o.B();
+    o.V("Ultimate moment capability  = ", o.E4(p_.MomentCap));
+    o.V("Stress block depth          = ", o.E4(p_.BlockDepth));
+    // Compression steel counts only below this depth, as in the capability.
+    if (p_.DepthC > 0.005f) {
+      o.V("Stress in compression steel = ", o.E4(ToFloat(Real(p_.Er) * p_.CSteelStrain)));
+    }
+    if (p_.MomentCap < p_.MomentUlt) {
+      o.B();
+      o.W("*** Design moment exceeds capacity ***");
+    }
+    o.B();
+  }
+
+  void ServiceLoadStressLines() {
+    auto& o = out_;
+    o.H("SERVICE LOAD STRESS:");
+    o.B();
+    o.V("Maximum steel stress    = ", o.E4(p_.ServSteelStressMax));
+    o.V("Minimum steel stress    = ", o.E4(p_.ServSteelStressMin));
+    o.V("Maximum concrete stress = ", o.E4(p_.ServConcStressMax));
+    o.V("Minimum concrete stress = ", o.E4(p_.ServConcStressMin));
+    o.B();
+  }
+
+  void Fatigue() {
+    calc_.FatigueStress(p_);
+    auto& o = out_;
+    o.H("FATIGUE:");
+    o.B();
+    o.V("Steel stress range             = ", o.E4(p_.SteelStressRange));
+    if (Is(p_, code::LRFD) || Is(p_, code::AASHTO) || Is(p_, code::AREMA) || Is(p_, code::S6) ||
+        Is(p_, code::OHBDC)) {
+      o.V("Allowable fatigue stress range = ", o.E4(p_.AllowStressRange));
+    }
+    o.B();
+  }
+
+  void CrackControlLines() {
+    auto& o = out_;
+    // The crack width and exposure factor rules are metric formulas; in
+    // English units they compute nothing, so the report says so.
+    if ((Is(p_, code::S6) || Is(p_, code::OHBDC)) && p_.Units != units::Metric) {
+      o.H("CRACK CONTROL:");
+      o.B();
+      o.W("*** Crack control for this code requires Metric units ***");
+      o.B();
+      return;
+    }
+    calc_.CrackControl(p_);
+    o.H("CRACK CONTROL:");
+    o.B();
+    if (Is(p_, code::AREMA) || Is(p_, code::AASHTO) || Is(p_, code::CSA)) {
+      o.V("Concrete cover            = ", o.G(p_.Cover));
+      o.V("Effective tension area    = ", o.G(p_.EffArea));
+      o.V("Exposure factor           = ", o.G(p_.ExpFactor));
+      o.V("Maximum steel stress      = ", o.E4(p_.ServSteelStressMax));
+      o.V("Allowable cracking stress = ", o.E4(p_.CrackControlStress));
+    } else if (Is(p_, code::LRFD)) {
+      o.V("Concrete cover            = ", o.G(p_.Cover));
+      o.V("Exposure factor           = ", o.G(p_.ExpFactor));
+      o.V("Maximum rebar spacing     = ", o.E4(p_.MaxBarSpacing));
+    } else if (Is(p_, code::ACI)) {
+      o.V("Clear concrete cover      = ", o.G(p_.Cover));
+      o.V("Maximum rebar spacing     = ", o.E4(p_.MaxBarSpacing));
+    } else if (Is(p_, code::S6)) {
+      o.V("Rebar x load type factor  = ", o.G(p_.Cover));
+      o.V("Rebar diameter            = ", o.G(p_.EffArea));
+      o.V("Average crack spacing     = ", o.E4(p_.CrackSpacing));
+      o.V("Average rebar strain      = ", o.E4(p_.RebarStrain));
+      o.V("Computed crack width      = ", o.E4(p_.CrackWidth));
+      o.V("Maximum crack width       = ", o.E4(p_.ExpFactor));
+    } else if (Is(p_, code::OHBDC)) {
+      o.V("Clear concrete cover      = ", o.G(p_.Cover));
+      o.V("Clear rebar spacing       = ", o.G(p_.EffArea));
+      o.V("Moment at 40% fcrack      = ", o.E4(p_.Moment40Crack));
+      o.V("Computed exposure factor  = ", o.E4(p_.CompExpFactor));
+      o.V("Allowable exposure factor = ", o.E4(p_.ExpFactor));
+    }
+    o.B();
+  }
+
+  void ShearReview() {
+    if (!HasShearInputs() || p_.OutShearCap <= 0 || Is(p_, code::UD)) return;
+    auto& o = out_;
+    o.H("S H E A R   R E V I E W   C A L C U L A T I O N S");
+    o.H(kDoubleRule);
+    o.B();
+    if (Is(p_, code::OHBDC)) {
+      o.W("*** No shear rules for this code ***");
+      return;
+    }
+    calc_.ConcreteShearStrength(p_);
+    if (Is(p_, code::LRFD) && p_.Beta == 0 && p_.Theta == 0) {
+      o.H("*** Beta and Theta values not found for shear ***");
+      return;
+    }
+    if (p_.VSteelArea > 0) {
+      calc_.MaxShearStrength(p_);
+      calc_.MinimumShearSteel(p_);
+      calc_.MaximumShearSpacing(p_);
+      calc_.ShearSteelStrength(p_);
+    }
+    // A section without shear steel gets no strength from it, whatever an
+    // earlier calculation left.
+    if (p_.VSteelArea < 0.001f) p_.SteelShearCap = 0;
+    o.H("CONCRETE SHEAR CAPABILITY:");
+    o.B();
+    o.V("Effective shear depth      = ", o.E4(p_.ShearDepth));
+    o.V("Concrete shear strength    = ", o.E4(p_.ConcShearCap));
+    if (IsStrainShearCode(p_)) {
+      if (p_.CrackSpacingSx > 0) {
+        o.V("   Crack spacing parameter = ", o.E4(p_.CrackSpacingSx));
+      }
+      // The strain formulas use at least the moment that goes with the shear
+      // over the shear depth.
+      const float minMoment = ToFloat(Abs(Real(p_.ShearUlt) * p_.ShearDepth / p_.MomentArmFactor));
+      if (minMoment > p_.MomentUlt) o.V("   Minimum moment          = ", o.E4(minMoment));
+      o.V("   Longitudinal strain     = ", o.E4(p_.LongStrain));
+      o.V("   Theta                   = ", o.E4(p_.Theta));
+      o.V("   Beta                    = ", o.E4(p_.Beta));
+    }
+    if (p_.VSteelArea > 0) {
+      o.B();
+      o.H("SHEAR REINFORCING:");
+      o.B();
+      const float minArea = ToFloat(Real(p_.MinShearSteel) * p_.sAv);
+      o.V("Min shear reinf area       = ", o.E4(minArea));
+      if (p_.VSteelArea < minArea) {
+        o.B();
+        o.W("*** Shear reinf area below minimum required ***");
+        o.B();
+      }
+      o.V("Max shear reinf spacing    = ", o.E4(p_.MaxShearSpacing));
+      if (p_.sAv > p_.MaxShearSpacing) {
+        o.B();
+        o.W("*** Shear reinf spacing exceeds maximum allowed ***");
+      }
+      o.B();
+      o.V("Shear reinf strength       = ", o.E4(p_.SteelShearCap));
+      const float capability = ToFloat(Real(p_.ConcShearCap) + p_.SteelShearCap);
+      o.V("Ultimate shear capability  = ", o.E4(capability));
+      o.V("Maximum shear capability   = ", o.E4(p_.MaxShearCap));
+      if (capability > p_.MaxShearCap) {
+        o.B();
+        o.W("*** Shear capacity exceeds maximum allowed ***");
+      }
+    }
+    if (ToFloat(Real(p_.ConcShearCap) + p_.SteelShearCap) < p_.ShearUlt) {
+      o.B();
+      o.W("*** Design shear exceeds capacity ***");
+    }
+    if (IsStrainShearCode(p_)) {
+      if (p_.VSteelArea < 0.001f) p_.SteelShearCap = 0;
+      calc_.MinimumLongitudinalSteel(p_);
+      o.B();
+      o.H("MINIMUM LONGITUDINAL TENSILE REINFORCING:");
+      o.B();
+      o.V("Minimum reinf area         = ", o.E4(p_.MinLongSteel));
+    }
+  }
+
+  Problem& p_;
+  ProblemOption option_;
+  const std::tm& now_;
+  Lines out_;
+  const ReportCalculations& calc_;
+};
+
+std::string TwoDigits(int v) {
+  std::string s = std::to_string(v % 100);
+  return s.size() < 2 ? "0" + s : s;
+}
+
+}  // namespace
+
+ReportCalculations ReportCalculations::Standard() {
+  ReportCalculations c;
+  c.SectionInertias = &kestal::SectionInertias;
+  c.MomentCapability = &kestal::MomentCapability;
+  c.DesignTensionSteel = &kestal::DesignTensionSteel;
+  c.ServiceLoadStress = &kestal::ServiceLoadStress;
+  c.FatigueStress = &kestal::FatigueStress;
+  c.CrackControl = &kestal::CrackControl;
+  c.ConcreteShearStrength = &kestal::ConcreteShearStrength;
+  c.MaxShearStrength = &kestal::MaxShearStrength;
+  c.RequiredShearSteel = &kestal::RequiredShearSteel;
+  c.MinimumShearSteel = &kestal::MinimumShearSteel;
+  c.MaximumShearSpacing = &kestal::MaximumShearSpacing;
+  c.ShearSteelStrength = &kestal::ShearSteelStrength;
+  c.MinimumLongitudinalSteel = &kestal::MinimumLongitudinalSteel;
+  return c;
+}
+
+std::string ProgramVersionText() {
+  return KESTAL_STRINGIFY(KESTAL_VERSION_MAJOR) "." KESTAL_STRINGIFY(
+      KESTAL_VERSION_MINOR) "." KESTAL_STRINGIFY(KESTAL_VERSION_PATCH);
+}
+
+std::string ReportDateTime(const std::tm& now) {
+  const int hour12 = now.tm_hour % 12 == 0 ? 12 : now.tm_hour % 12;
+  const char* half = now.tm_hour < 12 ? " am" : " pm";
+  return std::to_string(now.tm_mon + 1) + "/" + TwoDigits(now.tm_mday) + "/" +
+         TwoDigits(now.tm_year + 1900) + ", " + std::to_string(hour12) + ":" +
+         TwoDigits(now.tm_min) + half;
+}
+
+std::string VersionLine(const std::string& versionText, const std::tm& now) {
+  constexpr std::size_t kDateColumn = 40;  // counted from 1
+  std::string line = "     (Version " + versionText + ")";
+  if (line.size() < kDateColumn - 1) {
+    line.append(kDateColumn - 1 - line.size(), ' ');
+  } else {
+    line += ' ';
+  }
+  return line + ReportDateTime(now);
+}
+
+ReportText ComposeReport(Problem& p, ProblemOption option, const std::tm& now,
+                         char decimalSeparator, const ReportCalculations& calcs) {
+  Composer composer(p, option, now, decimalSeparator, calcs);
+  ReportText result;
+  try {
+    composer.Run();
+  } catch (const CalcError&) {
+    result.stoppedByFault = true;
+  }
+  result.text = std::move(composer.text());
+  return result;
+}
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
+  namespace fs = std::filesystem;
+  const fs::path target(path);
+  if (target.filename().empty()) return false;
+  const fs::path folder = target.parent_path();
+
+  // A name of our own next to the target: the rename then stays within one
+  // file system and replaces the target in one step.
+  std::random_device seed;
+  std::mt19937 gen(seed());
+  fs::path temp;
+  std::error_code ec;
+  for (int attempt = 0;; ++attempt) {
+    if (attempt == 16) return false;
+    temp = folder / (target.filename().string() + ".tmp" + std::to_string(gen() % 1000000));
+    if (!fs::exists(temp, ec) && !ec) break;
+  }
+
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) {
+      fs::remove(temp, ec);
+      return false;
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) {
+      fs::remove(temp, ec);
+      return false;
+    }
+  }
+  fs::rename(temp, target, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return false;
+  }
+  return true;
+}
+
+ReportOutcome WriteReport(Problem& p, ProblemOption option, const std::tm& now,
+                          char decimalSeparator, const ReportCalculations& calcs) {
+  const ReportText report = ComposeReport(p, option, now, decimalSeparator, calcs);
+  if (!ReplaceFileAtomically(p.OutputFile, report.text)) return ReportOutcome::IoFailure;
+  return report.stoppedByFault ? ReportOutcome::StoppedByFault : ReportOutcome::Written;
+}
+
+}  // namespace kestal
