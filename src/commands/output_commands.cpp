@@ -1,0 +1,73 @@
+#include "commands/output_commands.h"
+
+#include <exception>
+#include <optional>
+
+namespace kestal {
+
+namespace {
+constexpr const char* kOutputFilter =
+    "All Files (*.*)|*.*|Output Files (*.out)|*.out|Text Files (*.txt)|*.txt";
+constexpr int kOutFilterIndex = 2;  // the ".out" entry
+}  // namespace
+
+bool ChooseOutputFile(Session& s, OutputFileMenu from) {
+  try {
+    const std::optional<FileChoice> choice =
+        s.platform.ChooseFile(FileDialogMode::Save, kOutputFilter, kOutFilterIndex);
+    if (!choice) return false;
+    s.problem.OutputFile = choice->path;
+    s.problem.OutputFileTitle = choice->title;
+    s.view.SetStatusPanel(2, "Output file = " + s.problem.OutputFileTitle);
+    return true;
+  } catch (const std::exception&) {
+    if (from == OutputFileMenu::MainWindow) {
+      s.platform.Beep();
+      s.platform.MessageBox("Error saving output file", Icon::Information, "SAVE OUTPUT");
+    } else {
+      s.platform.MessageBox("Error saving output file", Icon::None);
+    }
+    return false;
+  }
+}
+
+bool HidesDefinitionWindow(CalculateOutputResult result) {
+  return result == CalculateOutputResult::Written ||
+         result == CalculateOutputResult::StoppedByFault;
+}
+
+CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
+                                      const ReportCalculations& calcs) {
+  Problem& p = s.problem;
+  if (p.OutputFile.empty()) {
+    s.platform.MessageBox("Output file is undefined", Icon::None);
+    return CalculateOutputResult::NoOutputFile;
+  }
+  const ReportOutcome outcome =
+      WriteReport(p, s.view.SelectedOption(), s.platform.Now(), decimalSeparator, calcs);
+  if (outcome != ReportOutcome::Written) s.platform.MessageBox("Save Output Error", Icon::None);
+  // A report cut short by a calculation fault is still the report that was
+  // written; a file that could not be written is not reported as written.
+  if (outcome == ReportOutcome::IoFailure) return CalculateOutputResult::IoFailure;
+  s.view.SetStatusPanel(2, "Output written to " + p.OutputFileTitle);
+  return outcome == ReportOutcome::Written ? CalculateOutputResult::Written
+                                           : CalculateOutputResult::StoppedByFault;
+}
+
+void ViewOutputFile(Session& s) {
+  if (s.problem.OutputFile.empty()) {
+    s.platform.Beep();
+    s.platform.MessageBox("Please save output file", Icon::None);
+    return;
+  }
+  if (!s.platform.OpenInTextEditor(s.problem.OutputFile)) {
+    s.platform.MessageBox("Unable to view output file", Icon::Information);
+  }
+}
+
+void SetOutputTitle(Session& s) {
+  s.problem.OutputTitle =
+      s.platform.InputBox("Enter output title:", "Output Title", s.problem.OutputTitle);
+}
+
+}  // namespace kestal

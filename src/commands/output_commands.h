@@ -1,0 +1,43 @@
+#pragma once
+
+// The commands around the calculation report: choosing the output file,
+// writing the report, opening it in the text editor and giving it a title.
+
+#include "commands/session.h"
+#include "files/report.h"
+
+namespace kestal {
+
+// Where the output file is chosen from: the two menus report a failure of
+// the dialog differently.
+enum class OutputFileMenu { DefinitionWindow, MainWindow };
+
+// Save dialog for the output file; OutputFile and OutputFileTitle take the
+// choice and status panel 2 shows it. A cancelled dialog changes nothing.
+// False when cancelled or failed.
+bool ChooseOutputFile(Session& s, OutputFileMenu from = OutputFileMenu::DefinitionWindow);
+
+enum class CalculateOutputResult {
+  NoOutputFile,    // nothing written; the window stays open
+  Written,         // the whole report is in place
+  StoppedByFault,  // a calculation failed; the lines before it are in place
+  IoFailure,       // the file could not be written; the window stays open
+};
+
+// True when the output definition window is to be hidden after the command.
+bool HidesDefinitionWindow(CalculateOutputResult result);
+
+// Calculate Output: writes the report for the problem-type option selected
+// in the main window, dated by the platform's clock.
+CalculateOutputResult CalculateOutput(
+    Session& s, char decimalSeparator = '.',
+    const ReportCalculations& calcs = ReportCalculations::Standard());
+
+// View > Output file: opens the report in the system text editor.
+void ViewOutputFile(Session& s);
+
+// Define > Output Title: the answer of the input box replaces OutputTitle
+// (a cancel gives an empty title).
+void SetOutputTitle(Session& s);
+
+}  // namespace kestal
