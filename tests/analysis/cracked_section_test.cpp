@@ -8,6 +8,7 @@
 
 #include "analysis/gross_section.h"
 #include "flexure_fixtures.h"
+#include "model/numtext.h"
 
 namespace kestal {
 namespace {
@@ -75,6 +76,8 @@ TEST(CrackedSection, WorkedRectangle) {
   EXPECT_EQ(p.GrossInertia, 13824.0f);  // 12 x 24^3 / 12
   EXPECT_FLOAT_EQ(p.CrackedInertia, 4 * x * x * x + 24 * (21 - x) * (21 - x));
   EXPECT_NEAR(p.CrackedInertia, 6060, 1);
+  EXPECT_EQ(FormatPattern(p.GrossInertia, "0.0000E+00"), "1.3824E+04");
+  EXPECT_EQ(FormatPattern(p.CrackedInertia, "0.0000E+00"), "6.0599E+03");
   EXPECT_EQ(p.CrackMoment, 48.0f);
 }
 

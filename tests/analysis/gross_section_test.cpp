@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "flexure_fixtures.h"
+#include "model/numtext.h"
 
 namespace kestal {
 namespace {
@@ -29,6 +30,8 @@ TEST(GrossSection, Rectangle12By24) {
   EXPECT_EQ(p.CrackMoment12, 57.6f);
   // 40 % of the rupture stress, divided by 1000000 also in English units.
   EXPECT_EQ(p.Moment40Crack, 0.2304f);
+  EXPECT_EQ(FormatPattern(p.SectModulus, "0.0000E+00"), "1.1520E+03");
+  EXPECT_EQ(FormatPattern(p.CrackMoment12, "0.0000E+00"), "5.7600E+01");
 }
 
 TEST(GrossSection, MetricCrackingMoments) {
