@@ -71,7 +71,7 @@ bool DropPlusSign(std::string_view& s) {
 // A whole real number, nothing before or after it: "2.9E+07", ".9", "-1.5"
 // and "+1.5" read; "", "abc", "1.2.3", "12abc", "inf" and "nan" do not. A
 // magnitude beyond the float range is no value a field can hold; one below
-// it reads as the nearest float (zero or a subnormal).
+// it reads as the nearest float (zero or a subnormal). Zero is always +0.
 std::optional<float> ParseReal(std::string_view s) {
   if (!DropPlusSign(s) || s.empty()) return std::nullopt;
   for (char c : s) {
@@ -84,12 +84,17 @@ std::optional<float> ParseReal(std::string_view s) {
   float value = 0;
   auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
   if (end != last) return std::nullopt;
-  if (ec == std::errc()) return value;
-  if (ec != std::errc::result_out_of_range) return std::nullopt;
-  double wide = 0;
-  auto [wideEnd, wideEc] = std::from_chars(first, last, wide, std::chars_format::general);
-  if (wideEc != std::errc() || wideEnd != last || !(std::fabs(wide) < 1)) return std::nullopt;
-  return static_cast<float>(wide);
+  if (ec == std::errc::result_out_of_range) {
+    double wide = 0;
+    auto [wideEnd, wideEc] = std::from_chars(first, last, wide, std::chars_format::general);
+    if (wideEc != std::errc() || wideEnd != last || !(std::fabs(wide) < 1)) return std::nullopt;
+    value = static_cast<float>(wide);
+  } else if (ec != std::errc()) {
+    return std::nullopt;
+  }
+  // "-0" is zero; a signed zero would write back as "0" and not read the same.
+  if (value == 0) value = 0;
+  return value;
 }
 
 // A whole integer in the 32-bit range, with an optional sign.
@@ -109,7 +114,11 @@ std::optional<int32_t> ParseInteger(std::string_view s) {
 // it is one quote.
 class FieldReader {
  public:
-  explicit FieldReader(std::string_view text) : text_(text) {}
+  explicit FieldReader(std::string_view text) : text_(text) {
+    // A text editor that saves in UTF-8 may put a byte order mark first; it
+    // is no part of the title.
+    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+  }
 
   bool Text(std::string& field) {
     std::optional<Field> f = Next();
@@ -249,12 +258,17 @@ bool WriteAll(std::FILE* f, const std::string& bytes) {
 bool ReplaceFile(const std::string& target, const std::string& bytes) {
   if (target.empty()) return false;
   std::error_code ec;
-  const fs::path targetPath(target);
+  fs::path targetPath(target);
+  // Saving through a link updates the file it points to and keeps the link.
+  if (fs::is_symlink(fs::symlink_status(targetPath, ec))) {
+    targetPath = fs::weakly_canonical(targetPath, ec);
+    if (ec) return false;
+  }
   const fs::file_status old = fs::status(targetPath, ec);
   const bool exists = !ec && fs::exists(old);
   if (exists) {
     // A file the user may not change is not replaced behind their back.
-    std::FILE* check = std::fopen(target.c_str(), "r+b");
+    std::FILE* check = std::fopen(targetPath.string().c_str(), "r+b");
     if (check == nullptr) return false;
     std::fclose(check);
   }
