@@ -13,8 +13,8 @@
 
 #include "commands/recording_view.h"
 #include "files/input_file.h"
-#include "files/problem_snapshot.h"
 #include "model/problem_ops.h"
+#include "model/record_fields.h"
 #include "platform/recording_results.h"
 #include "platform/scripted_platform.h"
 
@@ -22,7 +22,8 @@ namespace kestal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Snapshot;
+using testing::ChangedFields;
+const std::vector<std::string> kNoField;
 
 const FileDialogRequest kOpenDialog{
     FileDialogMode::Open, "All Files (*.*)|*.*|Input Files (*.in)|*.in|Text Files (*.txt)|*.txt",
@@ -130,7 +131,7 @@ TEST_F(FileCommandsTest, ACancelledSaveChangesNothing) {
   platform_.QueueFileChoice(std::nullopt);
   SaveInput(session_);
   EXPECT_EQ(platform_.fileDialogs().size(), 1u);
-  EXPECT_EQ(Snapshot(problem_), Snapshot(before));
+  EXPECT_EQ(ChangedFields(before, problem_), kNoField);
   EXPECT_TRUE(platform_.events().empty());
   EXPECT_TRUE(view_.statusWrites().empty());
   EXPECT_TRUE(fs::is_empty(folder_));
@@ -187,7 +188,7 @@ TEST_F(FileCommandsTest, ACancelledLoadChangesNothing) {
   const Problem before = problem_;
   LoadInput(session_);  // no answer queued: the dialog is cancelled
   EXPECT_EQ(platform_.fileDialogs(), std::vector<FileDialogRequest>{kOpenDialog});
-  EXPECT_EQ(Snapshot(problem_), Snapshot(before));
+  EXPECT_EQ(ChangedFields(before, problem_), kNoField);
   EXPECT_TRUE(platform_.events().empty());
   EXPECT_TRUE(view_.statusWrites().empty());
   EXPECT_EQ(view_.mainRefreshes(), 0);
@@ -212,7 +213,7 @@ TEST_F(FileCommandsTest, AFailedLoadKeepsThePreviousProblem) {
     const std::vector<PlatformEvent> expected = {
         PlatformEvent::Message("Error reading input file", Icon::Information, "READ INPUT")};
     EXPECT_EQ(platform_.events(), expected) << name;
-    EXPECT_EQ(Snapshot(problem_), Snapshot(earlier)) << name;
+    EXPECT_EQ(ChangedFields(earlier, problem_), kNoField) << name;
     EXPECT_EQ(tips_, (ToolTips{{"txtMomentUlt", "earlier"}}));
     EXPECT_TRUE(view_.statusWrites().empty());
     EXPECT_EQ(view_.mainRefreshes(), 0);
@@ -277,7 +278,7 @@ TEST_F(FileCommandsTest, AFailingDialogIsTheHandlersOwnError) {
       PlatformEvent::Message("Error saving input file", Icon::Information, "SAVE INPUT"),
   };
   EXPECT_EQ(platform.events(), expected);
-  EXPECT_EQ(Snapshot(problem_), Snapshot(before));
+  EXPECT_EQ(ChangedFields(before, problem_), kNoField);
   EXPECT_EQ(view_.mainRefreshes(), 0);
 }
 
