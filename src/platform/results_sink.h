@@ -24,6 +24,12 @@ class ResultsSink {
   // given size (twips), and shows the window.
   virtual void ShowGrid(const std::vector<std::vector<std::string>>& rows, int heightTwips,
                         int widthTwips) = 0;
+  // Clears the window and shows the grid at the given size with the rows it
+  // already holds (the rebar table under a unit system that has no table). A
+  // sink that keeps no grid between calls shows an empty one.
+  virtual void ShowGridAsIs(int heightTwips, int widthTwips) {
+    ShowGrid({}, heightTwips, widthTwips);
+  }
 };
 
 }  // namespace kestal

@@ -1,0 +1,38 @@
+#pragma once
+
+// What a user command works with: the one problem record, the tool tips, the
+// system services, the results window and the main window.
+
+#include <string>
+
+#include "model/problem.h"
+#include "model/problem_ops.h"
+#include "model/units.h"
+#include "platform/platform.h"
+#include "platform/results_sink.h"
+
+namespace kestal {
+
+// The main window as the commands see it.
+class MainView {
+ public:
+  virtual ~MainView() = default;
+  // Brings every window in line with the record.
+  virtual void RefreshMainWindow() = 0;
+  // Rewrites only the tensile steel area box.
+  virtual void RefreshTSteelArea() = 0;
+  // The problem-type option selected now.
+  virtual ProblemOption SelectedOption() const = 0;
+  // Writes one panel of the status bar; panels count 1 to 3.
+  virtual void SetStatusPanel(int panel, const std::string& text) = 0;
+};
+
+struct Session {
+  Problem& problem;
+  ToolTips& tips;
+  Platform& platform;
+  ResultsSink& results;
+  MainView& view;
+};
+
+}  // namespace kestal

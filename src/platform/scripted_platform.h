@@ -1,0 +1,102 @@
+#pragma once
+
+// The platform for tests: records every message box and beep in one ordered
+// log, answers the file dialog and the input box from queues, keeps a
+// clipboard, records the editor and help requests and reads a fixed clock.
+// Nothing waits for a person: an empty queue answers as a cancel.
+
+#include <ctime>
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kestal {
+
+struct PlatformEvent {
+  enum class Kind { Message, Beep };
+  Kind kind = Kind::Message;
+  std::string text;                  // message boxes only
+  Icon icon = Icon::None;            // message boxes only
+  std::optional<std::string> title;  // as given; nullopt means the program's title
+
+  static PlatformEvent Message(std::string text, Icon icon,
+                               std::optional<std::string> title = std::nullopt) {
+    return {Kind::Message, std::move(text), icon, std::move(title)};
+  }
+  static PlatformEvent Beep() { return {Kind::Beep, {}, Icon::None, std::nullopt}; }
+
+  friend bool operator==(const PlatformEvent&, const PlatformEvent&) = default;
+};
+
+struct FileDialogRequest {
+  FileDialogMode mode = FileDialogMode::Open;
+  std::string filter;
+  int filterIndex = 0;
+  friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
+};
+
+struct InputBoxRequest {
+  std::string prompt;
+  std::string title;
+  std::string defaultText;
+  friend bool operator==(const InputBoxRequest&, const InputBoxRequest&) = default;
+};
+
+class ScriptedPlatform : public Platform {
+ public:
+  ScriptedPlatform();
+
+  void MessageBox(const std::string& text, Icon icon,
+                  const std::optional<std::string>& title = std::nullopt) override;
+  void Beep() override;
+  std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
+                                       int filterIndex) override;
+  std::string InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  void SetClipboardText(const std::string& text) override;
+  std::string ClipboardText() override;
+  bool OpenInTextEditor(const std::string& path) override;
+  void ShowHelpTopic(const std::string& topic) override;
+  std::tm Now() override;
+
+  // Script.
+  // The next file dialog's answer; nullopt is a cancel.
+  void QueueFileChoice(std::optional<FileChoice> choice);
+  // The next input box's answer; "" is a cancel.
+  void QueueInput(std::string text);
+  void SetEditorResult(bool started) { editorResult_ = started; }
+  void SetClock(const std::tm& now) { clock_ = now; }
+  void SetClock(int year, int month, int day, int hour, int minute, int second);
+
+  // Record.
+  const std::vector<PlatformEvent>& events() const { return events_; }
+  // Only the message boxes of the log, in order.
+  std::vector<PlatformEvent> messages() const;
+  int beeps() const;
+  const std::vector<FileDialogRequest>& fileDialogs() const { return fileDialogs_; }
+  const std::vector<InputBoxRequest>& inputBoxes() const { return inputBoxes_; }
+  const std::vector<std::string>& editorPaths() const { return editorPaths_; }
+  const std::vector<std::string>& helpTopics() const { return helpTopics_; }
+  // Answers queued but never asked for.
+  std::size_t pendingFileChoices() const { return fileChoices_.size(); }
+  std::size_t pendingInputs() const { return inputs_.size(); }
+  void ClearLog() { events_.clear(); }
+
+ private:
+  std::vector<PlatformEvent> events_;
+  std::deque<std::optional<FileChoice>> fileChoices_;
+  std::deque<std::string> inputs_;
+  std::vector<FileDialogRequest> fileDialogs_;
+  std::vector<InputBoxRequest> inputBoxes_;
+  std::string clipboard_;
+  bool editorResult_ = true;
+  std::vector<std::string> editorPaths_;
+  std::vector<std::string> helpTopics_;
+  std::tm clock_{};
+};
+
+}  // namespace kestal
