@@ -84,6 +84,28 @@ struct Table {
   float Beta(int r, int c) const { return beta[(r - 1) * columns + (c - 1)]; }
 };
 
+Table TableA(Real strainDivisor) {
+  return Table{.name = 'A',
+               .columns = kColsA,
+               .rowKeys = kRowA.data(),
+               .strains = kStrainA.data(),
+               .theta = &kThetaA[0][0],
+               .beta = &kBetaA[0][0],
+               .strainDivisor = strainDivisor,
+               .strainLimit = 0.001};
+}
+
+Table TableB(Real strainDivisor) {
+  return Table{.name = 'B',
+               .columns = kColsB,
+               .rowKeys = kRowB.data(),
+               .strains = kStrainB.data(),
+               .theta = &kThetaB[0][0],
+               .beta = &kBetaB[0][0],
+               .strainDivisor = strainDivisor,
+               .strainLimit = 0.002};
+}
+
 }  // namespace
 
 // LRFD general method. The strain at mid-depth depends on theta through the
@@ -95,17 +117,7 @@ BetaThetaCell BetaThetaSearch(Problem& p) {
   const Real es = p.Er;
   const Real as = p.TSteelArea;
   const Real dv = p.ShearDepth;
-  const Table t = withoutStirrups
-                      ? Table{'B',           kColsB,  kRowB.data(), kStrainB.data(), &kThetaB[0][0],
-                              &kBetaB[0][0], es * as, 0.002}
-                      : Table{'A',
-                              kColsA,
-                              kRowA.data(),
-                              kStrainA.data(),
-                              &kThetaA[0][0],
-                              &kBetaA[0][0],
-                              Real(2) * es * as,
-                              0.001};
+  const Table t = withoutStirrups ? TableB(es * as) : TableA(Real(2) * es * as);
   const int n = t.columns;
 
   float key;
