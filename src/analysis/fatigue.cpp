@@ -1,0 +1,41 @@
+#include "analysis/fatigue.h"
+
+#include "model/checked.h"
+
+namespace kestal {
+
+// Allowable fatigue stress range of the reinforcing bars. The highway and
+// railway rules take 21 ksi less a third of the minimum stress plus a fixed
+// bar deformation term (r/h = 0.3 gives 2400 psi, 16.5 MPa); the LRFD rule is
+// a straight line in fmin/fy, used divided by 1.5; the Canadian bridge codes
+// take a flat 125 MPa; the building codes have no fatigue limit (0). Units
+// other than English and Metric leave the allowable range as it was.
+void FatigueStress(Problem& p) {
+  const Real fmin = p.ServSteelStressMin;
+  const Real fy = p.SteelStrength;
+  const std::string& key = p.CodeKey;
+  const bool english = p.Units == units::English;
+  const bool metric = p.Units == units::Metric;
+
+  if (key == code::AASHTO || key == code::AREMA) {
+    if (english) {
+      Store(p.AllowStressRange, Real(21000) - Real(0.33) * fmin + 2400);
+    } else if (metric) {
+      Store(p.AllowStressRange, Real(145) - Real(0.33) * fmin + 16.5);
+    }
+  } else if (key == code::LRFD) {
+    if (english) {
+      Store(p.AllowStressRange, (Real(24000) - Real(20000) * fmin / fy) / 1.5);
+    } else if (metric) {
+      Store(p.AllowStressRange, (Real(166) - Real(138) * fmin / fy) / 1.5);
+    }
+  } else if (key == code::S6 || key == code::OHBDC) {
+    Store(p.AllowStressRange, 125);
+  } else if (key == code::ACI || key == code::CSA || key == code::UD) {
+    Store(p.AllowStressRange, 0);
+  }
+
+  Store(p.SteelStressRange, Real(p.ServSteelStressMax) - Real(p.ServSteelStressMin));
+}
+
+}  // namespace kestal

@@ -1,0 +1,160 @@
+#include "analysis/shear_steel.h"
+
+#include "model/checked.h"
+#include "model/numtext.h"
+
+namespace kestal {
+
+namespace {
+
+bool IsTraditional(const std::string& key) {
+  return key == code::AASHTO || key == code::ACI || key == code::AREMA;
+}
+
+bool IsCanadian(const std::string& key) {
+  return key == code::CSA || key == code::S6;
+}
+
+Real TanTheta(const Problem& p) {
+  return Tan(Real(p.Theta) * 3.1416 / 180);
+}
+
+// A spacing limit replaces the spacing only when it is smaller.
+void LimitSpacing(Problem& p, Real limit) {
+  if (limit < Real(p.MaxShearSpacing)) Store(p.MaxShearSpacing, limit);
+}
+
+}  // namespace
+
+// Av/s = (Vu - phi Vc) / (phi fy d), with cot(theta) of the truss angle for
+// the strain methods (hence tan(theta) in the numerator).
+void RequiredShearSteel(Problem& p) {
+  const std::string& key = p.CodeKey;
+  const Real excess = Real(p.ShearUlt) - p.ConcShearCap;
+  const Real fy = p.SteelStrength;
+  if (IsTraditional(key)) {
+    Store(p.VSteelArea, excess * p.KiloFactor / (Real(p.VPhi) * fy * p.DepthT));
+  } else if (key == code::LRFD) {
+    Store(p.VSteelArea, excess * p.KiloFactor * TanTheta(p) / (Real(p.VPhi) * fy * p.ShearDepth));
+  } else if (IsCanadian(key)) {
+    Store(p.VSteelArea,
+          excess * p.KiloFactor * TanTheta(p) / (Real(p.PhiReinf) * fy * p.ShearDepth));
+  } else {
+    return;
+  }
+  // Brought to the precision the value is shown with.
+  if (p.Units == units::English) {
+    Store(p.VSteelArea, RoundByPattern(p.VSteelArea, "#.####"));
+  } else if (p.Units == units::Metric) {
+    Store(p.VSteelArea, RoundByPattern(p.VSteelArea, "#.##"));
+  }
+}
+
+void MinimumShearSteel(Problem& p) {
+  const std::string& key = p.CodeKey;
+  const Real bv = p.WebWidthMin;
+  const Real fy = p.SteelStrength;
+  const Real fc = p.ConcreteStrength;
+  const Real root = p.RootStressDivisor;
+  const Real psi = p.PsiPerStress;
+  if (key == code::ACI) {
+    Store(p.MinShearSteel, Real(0.75) * Sqrt(fc) / root * bv / fy);
+    const Real floor = Real(50) / psi * bv / fy;
+    if (floor > Real(p.MinShearSteel)) Store(p.MinShearSteel, floor);
+  } else if (key == code::AASHTO) {
+    Store(p.MinShearSteel, Real(50) / psi * bv / fy);
+  } else if (key == code::AREMA) {
+    Store(p.MinShearSteel, Real(60) / psi * bv / fy);
+  } else if (key == code::LRFD) {
+    Store(p.MinShearSteel, Sqrt(fc) / root * bv / fy);
+  } else if (key == code::CSA) {
+    Store(p.MinShearSteel, Real(0.06) * Sqrt(fc) * bv / fy);
+  } else if (key == code::S6) {
+    Store(p.MinShearSteel, Real(0.15) * p.Frup * bv / fy);
+  }
+}
+
+// Spacing limits, halved when the shear is high. The absolute limits are
+// stated in inches (24 in) or millimetres (600 mm, 300 mm) and are divided by
+// InchPerLength like every inch constant.
+void MaximumShearSpacing(Problem& p) {
+  const std::string& key = p.CodeKey;
+  const Real bv = p.WebWidthMin;
+  const Real dv = p.ShearDepth;
+  const Real fc = p.ConcreteStrength;
+  const Real c = p.InchPerLength;
+  if (IsTraditional(key)) {
+    const Real d = p.DepthT;
+    Store(p.MaxShearSpacing, d / 2);
+    const float level = ToFloat((Real(p.ShearUlt) - p.ConcShearCap) * 1000);
+    if (Real(level) > Real(2) * p.VPhi * Sqrt(fc) / p.RootStressDivisor * bv * d) {
+      Store(p.MaxShearSpacing, d / 4);
+    }
+  } else if (key == code::LRFD) {
+    Store(p.MaxShearSpacing, Real(0.8) * dv);
+    LimitSpacing(p, Real(24) / c);
+    const float level = ToFloat(Real(1000) * p.ShearUlt);
+    if (Real(level) > Real(0.125) * p.VPhi * fc * bv * dv) {
+      Store(p.MaxShearSpacing, Real(0.4) * dv);
+      LimitSpacing(p, Real(24) / c);
+    }
+  } else if (key == code::CSA) {
+    Store(p.MaxShearSpacing, Real(0.7) * dv);
+    LimitSpacing(p, Real(600) / c);
+    const float level = ToFloat(Real(1000) * p.ShearUlt);
+    if (Real(level) > Real(0.125) * p.PhiConc * fc * bv * dv) {
+      Store(p.MaxShearSpacing, Real(0.35) * dv);
+      LimitSpacing(p, Real(300) / c);
+    }
+  } else if (key == code::S6) {
+    Store(p.MaxShearSpacing, Real(0.75) * dv);
+    LimitSpacing(p, Real(600) / c);
+    const float level = ToFloat(Real(1000) * p.ShearUlt);
+    if (Real(level) > Real(0.1) * p.PhiConc * fc * bv * dv) {
+      Store(p.MaxShearSpacing, Real(0.33) * dv);
+      LimitSpacing(p, Real(300) / c);
+    }
+  }
+}
+
+void ShearSteelStrength(Problem& p) {
+  const std::string& key = p.CodeKey;
+  const Real av = p.VSteelArea;
+  const Real fy = p.SteelStrength;
+  const Real s = p.sAv;
+  if (IsTraditional(key)) {
+    Store(p.SteelShearCap, Real(p.VPhi) * av * fy * p.DepthT / (s * 1000));
+  } else if (key == code::LRFD) {
+    Store(p.SteelShearCap, Real(p.VPhi) * av * fy * p.ShearDepth / (s * 1000 * TanTheta(p)));
+  } else if (IsCanadian(key)) {
+    Store(p.SteelShearCap, Real(p.PhiReinf) * av * fy * p.ShearDepth / (s * 1000 * TanTheta(p)));
+  }
+}
+
+// Longitudinal tension steel must carry the moment plus the horizontal
+// component of the diagonal compression, (V - 0.5 Vs) cot(theta), with the
+// stirrup share at most the shear itself.
+void MinimumLongitudinalSteel(Problem& p) {
+  const std::string& key = p.CodeKey;
+  const Real vu = p.ShearUlt;
+  const Real f = p.MomentFactor;
+  const Real dv = p.ShearDepth;
+  const Real fy = p.SteelStrength;
+  if (IsTraditional(key)) {
+    Store(p.MinLongSteel, 0);
+  } else if (key == code::LRFD) {
+    const Real phiV = p.VPhi;
+    const Real t = p.SteelShearCap > p.ShearUlt
+                       ? Abs(vu) / phiV - Real(0.5) * vu / phiV
+                       : Abs(vu) / phiV - Real(0.5) * p.SteelShearCap / phiV;
+    Store(p.MinLongSteel,
+          (Abs(f * p.MomentUlt) / (dv * p.Phi) + Real(1000) * t / TanTheta(p)) / fy);
+  } else if (IsCanadian(key)) {
+    const Real t = p.SteelShearCap > p.ShearUlt ? Abs(vu) - Real(0.5) * vu
+                                                : Abs(vu) - Real(0.5) * p.SteelShearCap;
+    Store(p.MinLongSteel,
+          (Abs(f * p.MomentUlt) / dv + Real(1000) * t / TanTheta(p)) / (Real(p.PhiReinf) * fy));
+  }
+}
+
+}  // namespace kestal

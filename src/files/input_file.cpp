@@ -1,0 +1,411 @@
+#include "files/input_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <optional>
+#include <system_error>
+
+#include "analysis/cracked_section.h"
+#include "analysis/gross_section.h"
+#include "model/checked.h"
+#include "model/numtext.h"
+#include "model/problem_ops.h"
+
+namespace kestal {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kLineEnd = "\r\n";
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string QuotedText(std::string_view text) {
+  // The format has no escape of its own; a quote inside a title is doubled,
+  // as comma-separated files do, so a title never ends early.
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+  return out;
+}
+
+std::string RealsLine(std::initializer_list<float> values) {
+  std::string line;
+  for (float v : values) {
+    if (!line.empty()) line += ',';
+    line += GeneralForm(v);
+  }
+  return line + kLineEnd;
+}
+
+std::string IntegersLine(std::initializer_list<int32_t> values) {
+  std::string line;
+  for (int32_t v : values) {
+    if (!line.empty()) line += ',';
+    line += std::to_string(v);
+  }
+  return line + kLineEnd;
+}
+
+// An optional plus sign before a number, which from_chars does not take; a
+// second sign after it makes no number.
+bool DropPlusSign(std::string_view& s) {
+  if (s.empty() || s.front() != '+') return true;
+  s.remove_prefix(1);
+  return s.empty() || (s.front() != '+' && s.front() != '-');
+}
+
+// A whole real number, nothing before or after it: "2.9E+07", ".9", "-1.5"
+// and "+1.5" read; "", "abc", "1.2.3", "12abc", "inf" and "nan" do not. A
+// magnitude beyond the float range is no value a field can hold; one below
+// it reads as the nearest float (zero or a subnormal). Zero is always +0.
+std::optional<float> ParseReal(std::string_view s) {
+  if (!DropPlusSign(s) || s.empty()) return std::nullopt;
+  for (char c : s) {
+    const bool numeric =
+        (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
+    if (!numeric) return std::nullopt;
+  }
+  const char* first = s.data();
+  const char* last = s.data() + s.size();
+  float value = 0;
+  auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  if (end != last) return std::nullopt;
+  if (ec == std::errc::result_out_of_range) {
+    double wide = 0;
+    auto [wideEnd, wideEc] = std::from_chars(first, last, wide, std::chars_format::general);
+    if (wideEc != std::errc() || wideEnd != last || !(std::fabs(wide) < 1)) return std::nullopt;
+    value = static_cast<float>(wide);
+  } else if (ec != std::errc()) {
+    return std::nullopt;
+  }
+  // "-0" is zero; a signed zero would write back as "0" and not read the same.
+  if (value == 0) value = 0;
+  return value;
+}
+
+// A whole integer in the 32-bit range, with an optional sign.
+std::optional<int32_t> ParseInteger(std::string_view s) {
+  if (!DropPlusSign(s) || s.empty()) return std::nullopt;
+  int32_t value = 0;
+  const char* last = s.data() + s.size();
+  auto [end, ec] = std::from_chars(s.data(), last, value);
+  if (ec != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+// Fields one after another: a comma and a line end (CR LF, LF or CR) each end
+// a field, so only the order of the fields counts, not how they are divided
+// into lines. Blanks before and after a field are skipped. A quoted text runs
+// to its closing quote, across commas and line ends; a doubled quote inside
+// it is one quote.
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view text) : text_(text) {
+    // A text editor that saves in UTF-8 may put a byte order mark first; it
+    // is no part of the title.
+    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+  }
+
+  bool Text(std::string& field) {
+    std::optional<Field> f = Next();
+    if (!f) return false;
+    field = std::move(f->text);
+    return true;
+  }
+
+  bool Real(float& field) {
+    std::optional<Field> f = Next();
+    if (!f || f->quoted) return false;
+    std::optional<float> v = ParseReal(f->text);
+    if (!v) return false;
+    field = *v;
+    return true;
+  }
+
+  bool Reals(std::initializer_list<float*> fields) {
+    for (float* field : fields) {
+      if (!Real(*field)) return false;
+    }
+    return true;
+  }
+
+  bool Integer(int32_t& field) {
+    std::optional<int32_t> v = NextInteger();
+    if (!v) return false;
+    field = *v;
+    return true;
+  }
+
+  std::optional<int32_t> NextInteger() {
+    std::optional<Field> f = Next();
+    if (!f || f->quoted) return std::nullopt;
+    return ParseInteger(f->text);
+  }
+
+ private:
+  struct Field {
+    std::string text;
+    bool quoted = false;
+  };
+
+  bool AtEnd() const { return pos_ >= text_.size(); }
+
+  void SkipBlanks() {
+    while (!AtEnd() && IsBlank(text_[pos_])) ++pos_;
+  }
+
+  // Consumes the comma or line end that ends a field; false when something
+  // else follows.
+  bool EndOfField() {
+    if (AtEnd()) return true;
+    const char c = text_[pos_];
+    if (c == ',' || c == '\n') {
+      ++pos_;
+      return true;
+    }
+    if (c == '\r') {
+      ++pos_;
+      if (!AtEnd() && text_[pos_] == '\n') ++pos_;
+      return true;
+    }
+    return false;
+  }
+
+  std::optional<Field> Next() {
+    if (AtEnd()) return std::nullopt;
+    SkipBlanks();
+    Field field;
+    if (!AtEnd() && text_[pos_] == '"') {
+      field.quoted = true;
+      ++pos_;
+      for (;;) {
+        const std::size_t quote = text_.find('"', pos_);
+        if (quote == std::string_view::npos) return std::nullopt;
+        field.text.append(text_.substr(pos_, quote - pos_));
+        pos_ = quote + 1;
+        if (AtEnd() || text_[pos_] != '"') break;
+        field.text += '"';
+        ++pos_;
+      }
+      SkipBlanks();
+    } else {
+      const std::size_t start = pos_;
+      while (!AtEnd() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
+      std::string_view raw = text_.substr(start, pos_ - start);
+      while (!raw.empty() && IsBlank(raw.back())) raw.remove_suffix(1);
+      field.text = std::string(raw);
+    }
+    if (!EndOfField()) return std::nullopt;
+    return field;
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// The whole content of a regular file of at most kMaxInputFileBytes bytes.
+std::optional<std::string> ReadSmallFile(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec || !fs::is_regular_file(status)) return std::nullopt;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec || size > kMaxInputFileBytes) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  // One byte more than allowed tells a file that grew since it was measured.
+  std::string bytes(kMaxInputFileBytes + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) return std::nullopt;
+  const auto count = static_cast<std::size_t>(in.gcount());
+  if (count > kMaxInputFileBytes) return std::nullopt;
+  bytes.resize(count);
+  return bytes;
+}
+
+// A name for a temporary file in `folder` that no other save uses at the
+// same moment.
+fs::path TemporaryName(const fs::path& folder, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  const std::string name = ".kestal-" + std::to_string(static_cast<unsigned long long>(ticks)) +
+                           "-" + std::to_string(counter++) + "-" + std::to_string(attempt) + ".tmp";
+  return folder / name;
+}
+
+bool WriteAll(std::FILE* f, const std::string& bytes) {
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const bool flushed = std::fflush(f) == 0;
+  return written && flushed && std::ferror(f) == 0;
+}
+
+// Replaces `target` with `bytes` through a temporary file in the target's
+// folder: the old file is either replaced whole or left untouched.
+bool ReplaceFile(const std::string& target, const std::string& bytes) {
+  if (target.empty()) return false;
+  std::error_code ec;
+  fs::path targetPath(target);
+  // Saving through a link updates the file it points to and keeps the link.
+  if (fs::is_symlink(fs::symlink_status(targetPath, ec))) {
+    targetPath = fs::weakly_canonical(targetPath, ec);
+    if (ec) return false;
+  }
+  const fs::file_status old = fs::status(targetPath, ec);
+  const bool exists = !ec && fs::exists(old);
+  if (exists) {
+    // A file the user may not change is not replaced behind their back.
+    std::FILE* check = std::fopen(targetPath.string().c_str(), "r+b");
+    if (check == nullptr) return false;
+    std::fclose(check);
+  }
+
+  const fs::path folder = targetPath.parent_path();
+  fs::path temporary;
+  std::FILE* f = nullptr;
+  for (unsigned attempt = 0; attempt < 16 && f == nullptr; ++attempt) {
+    temporary = TemporaryName(folder, attempt);
+    errno = 0;
+    f = std::fopen(temporary.string().c_str(), "wbx");
+    if (f == nullptr && errno != EEXIST) return false;
+  }
+  if (f == nullptr) return false;
+
+  const bool written = WriteAll(f, bytes);
+  const bool closed = std::fclose(f) == 0;
+  if (written && closed) {
+    if (exists) fs::permissions(temporary, old.permissions(), ec);
+    fs::rename(temporary, targetPath, ec);
+    if (!ec) return true;
+  }
+  fs::remove(temporary, ec);
+  return false;
+}
+
+}  // namespace
+
+std::string InputFileText(const Problem& p) {
+  std::string text;
+  text += QuotedText(p.OutputTitle) + kLineEnd;
+  text += QuotedText(p.Units) + "," + QuotedText(p.CodeKey) + "," + QuotedText(p.ProblemType) +
+          kLineEnd;
+  text += RealsLine({p.Phi, p.VPhi, p.PhiConc, p.PhiReinf, p.A1, p.B1, p.Emax});
+  text +=
+      RealsLine({p.ConcreteStrength, p.Ec, p.Frup, p.SteelStrength, p.Er, p.ModularRatio, p.Ag});
+  text += RealsLine({p.Cover, p.EffArea, p.ExpFactor});
+  text += RealsLine({p.TSteelArea, p.DepthT, p.CSteelArea, p.DepthC, p.VSteelArea, p.sAv});
+  text += RealsLine({p.MomentUlt, p.MomentMax, p.MomentMin, p.ShearUlt});
+  text += IntegersLine({p.SectionType});
+  // Only the dimensions of the chosen shape are stored.
+  switch (p.SectionType) {
+    case section::Rectangular:
+      text += RealsLine({p.RecB, p.RecH});
+      break;
+    case section::Box:
+      text += RealsLine({p.BoxH, p.BoxBtop, p.BoxHtop, p.BoxBbot, p.BoxHbot, p.BoxBweb});
+      break;
+    case section::Tee:
+      text += RealsLine({p.TeeH, p.TeeBtop, p.TeeHtop, p.TeeBweb});
+      break;
+    default:
+      break;
+  }
+  text += IntegersLine(
+      {p.OutSectProp, p.OutMomCap, p.OutShearCap, p.OutServLoad, p.OutFatStress, p.OutCrackCon});
+  return text;
+}
+
+bool ReadInputFields(std::string_view text, Problem& p) {
+  FieldReader in(text);
+  if (!in.Text(p.OutputTitle)) return false;
+  if (!in.Text(p.Units) || !in.Text(p.CodeKey) || !in.Text(p.ProblemType)) return false;
+  // The keys are taken as they stand; the factors follow the units just read.
+  SetUnitFactors(p);
+  if (!in.Reals({&p.Phi, &p.VPhi, &p.PhiConc, &p.PhiReinf, &p.A1, &p.B1, &p.Emax})) return false;
+  if (!in.Reals(
+          {&p.ConcreteStrength, &p.Ec, &p.Frup, &p.SteelStrength, &p.Er, &p.ModularRatio, &p.Ag})) {
+    return false;
+  }
+  if (!in.Reals({&p.Cover, &p.EffArea, &p.ExpFactor})) return false;
+  if (!in.Reals({&p.TSteelArea, &p.DepthT, &p.CSteelArea, &p.DepthC, &p.VSteelArea, &p.sAv})) {
+    return false;
+  }
+  if (!in.Reals({&p.MomentUlt, &p.MomentMax, &p.MomentMin, &p.ShearUlt})) return false;
+
+  // A section type the program does not know cannot be worked with, and the
+  // lines after it could not be placed: the file is not read.
+  const std::optional<int32_t> sectionType = in.NextInteger();
+  if (!sectionType) return false;
+  switch (*sectionType) {
+    case section::Rectangular:
+      p.SectionType = *sectionType;
+      if (!in.Reals({&p.RecB, &p.RecH})) return false;
+      break;
+    case section::Box:
+      p.SectionType = *sectionType;
+      if (!in.Reals({&p.BoxH, &p.BoxBtop, &p.BoxHtop, &p.BoxBbot, &p.BoxHbot, &p.BoxBweb})) {
+        return false;
+      }
+      break;
+    case section::Tee:
+      p.SectionType = *sectionType;
+      if (!in.Reals({&p.TeeH, &p.TeeBtop, &p.TeeHtop, &p.TeeBweb})) return false;
+      break;
+    default:
+      return false;
+  }
+  p.SectionDefined = 1;
+
+  return in.Integer(p.OutSectProp) && in.Integer(p.OutMomCap) && in.Integer(p.OutShearCap) &&
+         in.Integer(p.OutServLoad) && in.Integer(p.OutFatStress) && in.Integer(p.OutCrackCon);
+}
+
+bool WriteInputFile(const Problem& p, Platform& platform) {
+  if (ReplaceFile(p.InputFile, InputFileText(p))) return true;
+  platform.MessageBox("Error writing input file", Icon::Information, std::string("WRITE INPUT"));
+  return false;
+}
+
+bool ReadInputFile(Problem& p, ToolTips& tips, const FileChoice& file, Platform& platform) {
+  Problem fresh = p;
+  fresh.InputFile = file.path;
+  fresh.InputFileTitle = file.title;
+  ResetParameters(fresh);
+  ResetDimensions(fresh);
+
+  const std::optional<std::string> bytes = ReadSmallFile(fresh.InputFile);
+  // A NUL byte never occurs in a text file: a binary file is refused whole.
+  const bool read =
+      bytes && bytes->find('\0') == std::string::npos && ReadInputFields(*bytes, fresh);
+  if (!read) {
+    platform.MessageBox("Error reading input file", Icon::Information, std::string("READ INPUT"));
+    return false;
+  }
+
+  p = std::move(fresh);
+  SetToolTips(p, tips);
+  // Results are never stored in the file; they are recomputed from the loaded
+  // section. A problem saved before its section was given faults here, which
+  // leaves it loaded with the properties computed up to the fault.
+  try {
+    GrossSectionProps(p);
+    SectionInertias(p);
+  } catch (const CalcError&) {
+  }
+  return true;
+}
+
+}  // namespace kestal
