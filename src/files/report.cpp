@@ -712,6 +712,9 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
       return false;
     }
   }
+  // A report written over an earlier one keeps that file's permissions.
+  const fs::file_status old = fs::status(target, ec);
+  if (!ec && fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), ec);
   fs::rename(temp, target, ec);
   if (ec) {
     std::error_code ignored;

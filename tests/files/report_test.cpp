@@ -1486,6 +1486,15 @@ TEST_F(ReportFile, ReplacesAnExistingFileCompletely) {
   EXPECT_EQ(Entries(), std::vector<std::string>{"beam.out"});
 }
 
+TEST_F(ReportFile, KeepsThePermissionsOfTheFileItReplaces) {
+  Put(dir_ / "beam.out", "old report\r\n");
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(dir_ / "beam.out", mode, fs::perm_options::replace);
+  ASSERT_TRUE(ReplaceFileAtomically((dir_ / "beam.out").string(), "new report\r\n"));
+  EXPECT_EQ(Read(dir_ / "beam.out"), "new report\r\n");
+  EXPECT_EQ(fs::status(dir_ / "beam.out").permissions(), mode);
+}
+
 TEST_F(ReportFile, CalculationFaultStillPutsThePartialReportInPlace) {
   Problem p = BaseProblem();
   p.OutputFile = (dir_ / "beam.out").string();
