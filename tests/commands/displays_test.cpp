@@ -325,9 +325,20 @@ TEST(MomentCapabilityDisplayRuns, FaultHidesTheWindow) {
   EXPECT_EQ(b.p.BlockDepth, -1);
 }
 
-TEST(MomentCapabilityDisplayRuns, UnknownShapeSaysSo) {
+TEST(MomentCapabilityDisplayRuns, UnknownShapeNeverShowsAnEarlierSectionsNumbers) {
+  // The calculations skip a shape they do not know. With nothing computed
+  // before, the strain divides by a zero block depth; after an earlier
+  // section, the old capability would come out as if it were this one's.
+  Bench fresh;
+  fresh.EnglishBeam();
+  fresh.p.SectionType = 7;
+  ShowMomentCapability(fresh.s);
+  ExpectFault(fresh, 4000, kIncomplete);
+
   Bench b;
   b.EnglishBeam();
+  ShowMomentCapability(b.s);
+  b.results = RecordingResults();
   b.p.SectionType = 7;
   ShowMomentCapability(b.s);
   ExpectShown(b, 4000, kMomentHead + Lines{"     *** Unknown section type ***"});
