@@ -255,6 +255,18 @@ TEST(CalcShearSteel, CodesWithoutShearRulesDesignNothing) {
   }
 }
 
+TEST(CalcShearSteel, GuardComesBeforeTheMissingRules) {
+  Bench b;
+  EnglishShearDesign(b, code::OHBDC, 40);
+  b.p.SectionDefined = 0;
+  b.p.VSteelArea = 0.3f;
+  CalcShearSteel(b.s);
+  EXPECT_EQ(b.p.VSteelArea, 0);
+  EXPECT_EQ(b.platform.events(), (std::vector<PlatformEvent>{PlatformEvent::Message(
+                                     "Incomplete information", Icon::Exclamation, kShear)}));
+  EXPECT_EQ(b.view.mainRefreshes(), 1);
+}
+
 TEST(CalcShearSteel, FaultReportsWithoutRefresh) {
   Bench b;
   ChooseCode(b.p, code::CSA);

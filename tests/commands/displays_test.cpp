@@ -779,6 +779,16 @@ INSTANTIATE_TEST_SUITE_P(
                   kShearHead + Lines{"     *** No shear rules for this code ***"}}),
     [](const testing::TestParamInfo<ShearCase>& info) { return std::string(info.param.name); });
 
+TEST(ShearCapabilityDisplayRuns, GuardComesBeforeTheMissingRules) {
+  for (const char* key : {code::OHBDC, code::UD}) {
+    SCOPED_TRACE(key);
+    Bench b;
+    EnglishShearBeam(b, key, 0);
+    ShowShearCapability(b.s);
+    ExpectOnlyMessage(b, kShearIncomplete);
+  }
+}
+
 TEST(ShearCapabilityDisplayRuns, StirrupsWithoutSpacingCountForNothing) {
   Bench b;
   MetricShearBeam(b, code::CSA, 100);
