@@ -1,0 +1,240 @@
+#include "analysis/moment_capability.h"
+
+#include "analysis/flexure_rules.h"
+#include "analysis/section_shape.h"
+#include "model/checked.h"
+
+namespace kestal {
+
+namespace {
+
+// Neutral-axis depth c with elastic compression steel: the larger root of
+// P c^2 + Q c + R = 0, where R = -Emax PhiReinf Es As' d' comes from the
+// strain of the steel at d'.
+Real ElasticNeutralAxis(const Problem& p, Real coefP, Real coefQ) {
+  const Real coefR = -Real(p.Emax) * p.PhiReinf * p.Er * p.CSteelArea * p.DepthC;
+  return (-coefQ + Sqrt(coefQ * coefQ - 4 * coefP * coefR)) / (2 * coefP);
+}
+
+// Compression steel As' at d' (taken into account only when d' > 0.005).
+// First with rectangular behaviour over the whole top width b, then, for a
+// box or tee whose block still reaches below the flange, with the flange
+// overhangs and the web. The steel stress fs' of a trial block depth decides
+// whether As' yields; if not, the neutral axis comes from the strain
+// compatibility of the elastic steel. When that puts As' below the neutral
+// axis (strain not positive), the moment of the tension-steel steps stands
+// while the block depth, strain and stress of the quadratic are kept.
+void CompressionSteelSteps(Problem& p, const SectionShape& s) {
+  const Real as = p.TSteelArea;
+  const Real asc = p.CSteelArea;
+  const Real d = p.DepthT;
+  const Real dc = p.DepthC;
+  const Real k = BlockStress(p);
+  const Real fy = FactoredYield(p);
+  const Real es = p.Er;
+  const Real emax = p.Emax;
+  const Real b = s.b;
+
+  Real trialA = (k * asc + (as - asc) * fy) / (k * b);
+  Real trialC = trialA / p.B1;
+  Real fsc = (trialC - dc) * emax * es / trialC;
+  Store(p.CSteelStress, fsc);
+
+  if (fy <= fsc) {
+    Store(p.BlockDepth, trialA);
+    Store(p.CSteelStress, fy);
+    Store(p.CSteelStrain, fy / es);
+    const Real a = p.BlockDepth;
+    Store(p.MomentCap, Real(p.Phi) *
+                           ((b * a - asc) * k * (d - a / 2) + (d - dc) * asc * p.CSteelStress) /
+                           p.MomentFactor);
+  } else {
+    const Real c =
+        ElasticNeutralAxis(p, k * b * p.B1, emax * p.PhiReinf * es * asc - k * asc - fy * as);
+    Store(p.BlockDepth, Real(p.B1) * c);
+    Store(p.CSteelStrain, (c - dc) * emax / c);
+    Store(p.CSteelStress, es * p.CSteelStrain);
+    if (p.CSteelStrain > 0) {
+      const Real a = p.BlockDepth;
+      Store(p.MomentCap, Real(p.Phi) *
+                             ((b * a - asc) * k * (d - a / 2) + (d - dc) * asc * p.CSteelStress) /
+                             p.MomentFactor);
+    }
+  }
+
+  if (!s.flanged || !(p.BlockDepth > s.hf)) return;
+
+  const Real bw = s.bw;
+  const Real hf = s.hf;
+  const Real asf = k * (b - bw) * hf / fy;
+  trialA = ((as - asf - asc) * fy + k * asc) / (k * bw);
+  trialC = trialA / p.B1;
+  fsc = (trialC - dc) * emax * es / trialC;
+  Store(p.CSteelStress, fsc);
+
+  if (fy <= fsc) {
+    Store(p.BlockDepth, trialA);
+    Store(p.CSteelStress, fy);
+    Store(p.CSteelStrain, fy / es);
+  } else {
+    const Real c = ElasticNeutralAxis(
+        p, k * bw * p.B1, emax * p.PhiReinf * es * asc - k * asc - fy * as + k * (b - bw) * hf);
+    Store(p.BlockDepth, Real(p.B1) * c);
+    Store(p.CSteelStrain, (c - dc) * emax / c);
+    Store(p.CSteelStress, es * p.CSteelStrain);
+    if (p.CSteelStrain <= 0) return;
+  }
+
+  const Real a = p.BlockDepth;
+  Store(p.MomentCap, Real(p.Phi) *
+                         ((bw * a - asc) * k * (d - a / 2) + k * (b - bw) * hf * (d - hf / 2) +
+                          (d - dc) * asc * p.CSteelStress) /
+                         p.MomentFactor);
+}
+
+}  // namespace
+
+void StoreWebWidthMin(Problem& p) {
+  switch (p.SectionType) {
+    case section::Rectangular:
+      p.WebWidthMin = p.RecB;
+      break;
+    case section::Tee:
+      p.WebWidthMin = p.TeeBweb;
+      break;
+    case section::Box:
+      p.WebWidthMin = p.BoxBweb;
+      if (Real(2) * p.BoxBweb > p.BoxBbot) {
+        p.WebWidthMin = p.BoxBbot;
+      } else {
+        Store(p.WebWidthMin, Real(2) * p.BoxBweb);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void StoreMinDesignMoment(Problem& p) {
+  p.MinDesignMoment = p.CrackMoment12;
+  if (p.MomentUlt > p.CrackMoment12) p.MinDesignMoment = p.MomentUlt;
+  const Real fourThirds = Real(4) / 3 * p.MomentUlt;
+  if (ToFloat(fourThirds) < p.CrackMoment12) Store(p.MinDesignMoment, fourThirds);
+}
+
+void StoreAciMinimumArea(Problem& p) {
+  const Real bw = p.WebWidthMin;
+  const Real d = p.DepthT;
+  const Real fc = p.ConcreteStrength;
+  const Real fy = p.SteelStrength;
+  if (p.Units == units::English) {
+    Store(p.AsMinCode, 3 * Sqrt(fc) * bw * d / fy);
+    const Real floor = 200 * bw * d / fy;
+    if (floor > Real(p.AsMinCode)) Store(p.AsMinCode, floor);
+  } else {
+    Store(p.AsMinCode, Sqrt(fc) * bw * d / (4 * fy));
+    const Real floor = Real(1.4) * bw * d / fy;
+    if (floor > Real(p.AsMinCode)) Store(p.AsMinCode, floor);
+  }
+}
+
+void MomentCapability(Problem& p) {
+  p.CSteelStrain = 0;
+  p.CSteelStress = 0;
+
+  const Real as = p.TSteelArea;
+  const Real d = p.DepthT;
+  const Real fy = FactoredYield(p);
+
+  const SectionShape s = ShapeOf(p);
+  if (s.known) {
+    const Real k = BlockStress(p);
+    const Real b = s.b;
+
+    // Tension steel only, rectangular behaviour over the whole top width.
+    Store(p.BlockDepth, fy * as / (k * b));
+    Store(p.MomentCap, (d - Real(0.5) * p.BlockDepth) * p.Phi * as * fy / p.MomentFactor);
+
+    StoreWebWidthMin(p);
+
+    // Block below the flange: the overhangs are balanced by Asf and the web
+    // takes the rest of the steel force.
+    if (s.flanged) {
+      const Real bw = s.bw;
+      const Real hf = s.hf;
+      const Real asf = k * (b - bw) * hf / fy;
+      if (p.BlockDepth > s.hf) {
+        Store(p.BlockDepth, (as - asf) * fy / (k * bw));
+        Store(p.MomentCap, Real(p.Phi) *
+                               ((d - Real(p.BlockDepth) / 2) * (as - asf) * fy +
+                                (d - Real(0.5) * hf) * asf * fy) /
+                               p.MomentFactor);
+      }
+    }
+
+    // A depth d' of 0.005 or less means there is no compression steel.
+    if (p.DepthC > 0.005f) CompressionSteelSteps(p, s);
+  }
+
+  // Effective shear depth: d for the codes that use it; otherwise the
+  // internal lever arm of the moment capability, but not less than 0.9 d.
+  if (p.CodeKey == code::AASHTO || p.CodeKey == code::ACI || p.CodeKey == code::AREMA) {
+    p.ShearDepth = p.DepthT;
+  } else {
+    Store(p.ShearDepth, Real(p.MomentCap) * p.MomentFactor / (Real(p.Phi) * as * fy));
+    if (ToFloat(Real(0.9) * d) > p.ShearDepth) Store(p.ShearDepth, Real(0.9) * d);
+  }
+
+  // The balanced area limits the tensile steel; compression steel raises
+  // the limit by its own area.
+  StressBlockLimits(p);
+  Store(p.MaxTSteelArea, Real(p.MaxTSteelArea) + p.CSteelArea);
+
+  if (p.CodeKey != code::ACI) {
+    StoreMinDesignMoment(p);
+  } else {
+    // The ACI minimum need not exceed one third more than the steel given.
+    StoreAciMinimumArea(p);
+    Store(p.AsFourThirds, Real(4) / 3 * p.TSteelArea);
+    p.MinTSteelArea = p.AsFourThirds < p.AsMinCode ? p.AsFourThirds : p.AsMinCode;
+  }
+}
+
+void StressBlockLimits(Problem& p) {
+  const Real k = BlockStress(p);
+  const Real fy = FactoredYield(p);
+  const Real d = p.DepthT;
+  const Real emax = p.Emax;
+
+  // Balanced condition: concrete at Emax as the steel reaches yield.
+  const Real yieldStrain = fy / p.Er;
+  const Real cb = d * emax / (emax + yieldStrain);
+  const Real ab = Real(p.B1) * cb;
+
+  const SectionShape s = ShapeOf(p);
+  if (s.known) {
+    Real asb;
+    if (!s.flanged) {
+      asb = k * p.RecB * ab / fy;
+    } else if (ab < Real(s.hf)) {
+      asb = k * s.b * ab / fy;
+    } else {
+      asb = k * (Real(s.b) - s.bw) * s.hf / fy + k * s.bw * ab / fy;
+    }
+    Store(p.MaxTSteelArea, Real(0.75) * asb);
+  }
+
+  if (p.CodeKey == code::LRFD) {
+    Store(p.MaxCD, 0.42);
+  } else if (p.CodeKey == code::CSA) {
+    Store(p.MaxCD, Real(700) / (Real(p.SteelStrength) + 700));
+  } else if (p.CodeKey == code::OHBDC || p.CodeKey == code::S6) {
+    Store(p.MaxCD, 0.5);
+  }
+
+  Store(p.CDRatio, Real(p.BlockDepth) / (Real(p.B1) * d));
+  const Real c = Real(p.BlockDepth) / p.B1;
+  Store(p.TSteelStrain, (d - c) * emax / c);
+}
+
+}  // namespace kestal

@@ -1,0 +1,138 @@
+#include "model/problem_ops.h"
+
+#include "model/code_criteria.h"
+#include "model/materials.h"
+#include "model/numtext.h"
+
+namespace kestal {
+
+ProblemOption OptionForProblemType(std::string_view problemType) {
+  if (problemType == problem_type::Design) return ProblemOption::Design;
+  if (problemType == problem_type::VDesign) return ProblemOption::VDesign;
+  return ProblemOption::Review;
+}
+
+void ResetDimensions(Problem& p) {
+  p.RecB = 0;
+  p.RecH = 0;
+  p.BoxH = 0;
+  p.BoxBtop = 0;
+  p.BoxHtop = 0;
+  p.BoxBbot = 0;
+  p.BoxHbot = 0;
+  p.BoxBweb = 0;
+  p.TeeH = 0;
+  p.TeeBtop = 0;
+  p.TeeHtop = 0;
+  p.TeeBweb = 0;
+  p.SectionDefined = 0;
+}
+
+void ResetParameters(Problem& p) {
+  p.SectionType = section::Rectangular;
+  p.MomentUlt = 0;
+  p.MomentMax = 0;
+  p.MomentMin = 0;
+  p.ShearUlt = 0;
+  p.sAv = 0;
+  p.TSteelArea = 0;
+  p.CSteelArea = 0;
+  p.VSteelArea = 0;
+  p.DepthT = 0;
+  p.DepthC = 0;
+  p.Cover = 0;
+  p.EffArea = 0;
+  p.OutSectProp = 1;
+  p.OutMomCap = 1;
+  p.OutShearCap = 0;
+  p.OutServLoad = 0;
+  p.OutFatStress = 0;
+  p.OutCrackCon = 0;
+}
+
+void StartUp(Problem& p, ToolTips& tips) {
+  p.Units = units::English;
+  p.ProblemType = problem_type::Design;
+  p.CodeKey = code::AREMA;
+  SetUnitFactors(p);
+  SetCodeDefaults(p);
+  ResetParameters(p);
+  SetToolTips(p, tips);
+}
+
+void ChooseProblemType(Problem& p, ProblemOption option) {
+  if (p.FormUpdating == 1) return;
+  switch (option) {
+    case ProblemOption::Design:
+      p.ProblemType = problem_type::Design;
+      p.OutSectProp = 1;
+      p.OutMomCap = 1;
+      p.OutShearCap = 0;
+      break;
+    case ProblemOption::VDesign:
+      p.ProblemType = problem_type::VDesign;
+      p.OutSectProp = 1;
+      p.OutMomCap = 0;
+      p.OutShearCap = 1;
+      break;
+    case ProblemOption::Review:
+      p.ProblemType = problem_type::Review;
+      p.OutSectProp = 1;
+      p.OutMomCap = 1;
+      p.OutShearCap = 1;
+      break;
+  }
+  p.OutServLoad = 0;
+  p.OutFatStress = 0;
+  p.OutCrackCon = 0;
+}
+
+namespace {
+
+// A unit switch reloads the code defaults in the new units and starts the
+// problem afresh, since stored numbers are never converted.
+void SwitchUnits(Problem& p, const char* units) {
+  p.Units = units;
+  SetUnitFactors(p);
+  SetCodeDefaults(p);
+  ResetParameters(p);
+  ResetDimensions(p);
+}
+
+bool IsCanadian(const std::string& code) {
+  return code == code::OHBDC || code == code::S6 || code == code::CSA;
+}
+
+}  // namespace
+
+void ChooseMetric(Problem& p) {
+  if (p.FormUpdating == 1) return;
+  SwitchUnits(p, units::Metric);
+}
+
+void ChooseEnglish(Problem& p) {
+  if (p.FormUpdating == 1) return;
+  // The Canadian codes are worked in Metric units only: the English choice
+  // selects Metric again, with the full Metric switch.
+  if (IsCanadian(p.CodeKey)) {
+    ChooseMetric(p);
+    return;
+  }
+  SwitchUnits(p, units::English);
+}
+
+void ChooseCode(Problem& p, std::string_view key) {
+  p.CodeKey = std::string(key);
+  if (p.CodeKey == code::S6 || p.CodeKey == code::CSA) {
+    p.Units = units::Metric;
+    SetUnitFactors(p);
+  }
+  SetCodeDefaults(p);
+}
+
+void EnterConcreteStrength(Problem& p, std::string_view text) {
+  p.ConcreteStrength = EntryValue(text);
+  if (p.CodeKey != code::UD && p.ConcreteStrength > 0) SetMaterialFromStrength(p);
+}
+
+}  // namespace kestal
