@@ -1,0 +1,108 @@
+#include "commands/design_commands.h"
+
+#include <exception>
+#include <string>
+
+#include "analysis/moment_capability.h"
+#include "analysis/shear_capability.h"
+#include "analysis/shear_steel.h"
+#include "analysis/tension_design.h"
+#include "model/checked.h"
+#include "model/numtext.h"
+
+namespace kestal {
+
+namespace {
+
+constexpr const char* kIncompleteInformation = "Incomplete information";
+constexpr const char* kTensionTitle = "Tension Reinforcing";
+constexpr const char* kShearTitle = "Shear Reinforcing";
+
+bool HasShearRules(const Problem& p) {
+  return p.CodeKey == code::AASHTO || p.CodeKey == code::ACI || p.CodeKey == code::AREMA ||
+         p.CodeKey == code::LRFD || p.CodeKey == code::CSA || p.CodeKey == code::S6;
+}
+
+}  // namespace
+
+void CalcTensionSteel(Session& s) {
+  Problem& p = s.problem;
+  p.TSteelArea = 0;
+  if (!(p.MomentUlt > 0 && p.DepthT > 0 && p.SectionDefined >= 1)) {
+    s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kTensionTitle);
+    s.view.RefreshMainWindow();
+    return;
+  }
+  try {
+    DesignTensionSteel(p);
+    // The design ends by showing its area in the tensile steel box.
+    s.view.RefreshTSteelArea();
+    if (p.Units == units::English) {
+      s.platform.MessageBox("Required As = " + DisplayForm(p.TSteelArea) + " in^2",
+                            Icon::Information, kTensionTitle);
+    } else if (p.Units == units::Metric) {
+      s.platform.MessageBox("Required As = " + DisplayForm(p.TSteelArea) + " mm^2",
+                            Icon::Information, kTensionTitle);
+    }
+    s.view.RefreshMainWindow();
+  } catch (const std::exception&) {
+    // A moment that tension steel alone cannot reach, or missing materials.
+    s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kTensionTitle);
+  }
+}
+
+void CalcShearSteel(Session& s) {
+  Problem& p = s.problem;
+  p.VSteelArea = 0;
+  if (p.MomentUlt <= 0 || p.ShearUlt <= 0 || p.TSteelArea <= 0 || p.DepthT <= 0 ||
+      p.SectionDefined <= 0) {
+    s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kShearTitle);
+    s.view.RefreshMainWindow();
+    return;
+  }
+  if (!HasShearRules(p)) {
+    // Without shear rules nothing can be designed; the strengths in the
+    // record belong to an earlier code and must not drive a design.
+    s.platform.MessageBox("No shear rules for this code", Icon::Exclamation, kShearTitle);
+    s.view.RefreshMainWindow();
+    return;
+  }
+  try {
+    MomentCapability(p);  // sets the effective shear depth
+    ConcreteShearStrength(p);
+    MaxShearStrength(p);
+    MinimumShearSteel(p);
+    MaximumShearSpacing(p);
+    if (p.ShearUlt > p.MaxShearCap) {
+      s.platform.MessageBox("Shear force exceeds maximum capacity = " + GeneralForm(p.MaxShearCap),
+                            Icon::Critical, kShearTitle);
+      return;
+    }
+    if (ToFloat(Real(p.ShearUlt) - p.ConcShearCap) > 0) {
+      RequiredShearSteel(p);
+      if (p.VSteelArea < p.MinShearSteel) p.VSteelArea = p.MinShearSteel;
+    } else {
+      // The concrete carries the shear: minimum stirrups only.
+      p.VSteelArea = p.MinShearSteel;
+    }
+    const char* areaUnit = nullptr;
+    const char* lengthUnit = nullptr;
+    if (p.Units == units::English) {
+      areaUnit = " in^2/in";
+      lengthUnit = " in";
+    } else if (p.Units == units::Metric) {
+      areaUnit = " mm^2/mm";
+      lengthUnit = " mm";
+    } else {
+      return;
+    }
+    s.platform.MessageBox("Required Av/s= " + GeneralForm(p.VSteelArea) + areaUnit + "\r" +
+                              "Maximum spacing = " + GeneralForm(p.MaxShearSpacing) + lengthUnit,
+                          Icon::Information, kShearTitle);
+    s.view.RefreshMainWindow();
+  } catch (const std::exception&) {
+    s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kShearTitle);
+  }
+}
+
+}  // namespace kestal

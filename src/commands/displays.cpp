@@ -1,0 +1,351 @@
+#include "commands/displays.h"
+
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "analysis/crack_control.h"
+#include "analysis/cracked_section.h"
+#include "analysis/fatigue.h"
+#include "analysis/gross_section.h"
+#include "analysis/moment_capability.h"
+#include "analysis/service_stress.h"
+#include "analysis/shear_capability.h"
+#include "analysis/shear_steel.h"
+#include "model/checked.h"
+#include "model/numtext.h"
+
+namespace kestal {
+
+namespace {
+
+constexpr const char* kIncompleteInformation = "Incomplete Information";
+constexpr const char* kNoServiceMoments = "No service load moments have been entered";
+constexpr const char* kNoCrackVariables = "Crack control variables have not been entered";
+constexpr const char* kShearCapabilityTitle = "Shear Capability";
+constexpr const char* kResultPattern = "0.0000E+00";
+
+// The lines of one quick display. They are collected while the calculations
+// run and printed only when the display completes, so a display that ends on
+// an arithmetic fault leaves no partial results behind.
+class Lines {
+ public:
+  void Blank() { lines_.emplace_back(); }
+  void Text(std::string_view text) { lines_.push_back("     " + std::string(text)); }
+  // A computed value: its label and the value in the results pattern.
+  void Value(std::string_view label, float v) {
+    Text(std::string(label) + FormatPattern(v, kResultPattern));
+  }
+  // An input echoed as the user gave it: plain number text.
+  void Input(std::string_view label, float v) { Text(std::string(label) + GeneralForm(v)); }
+  void Heading(std::string_view title) {
+    Blank();
+    Text(title);
+    Text(std::string(52, '='));
+    Blank();
+  }
+  const std::vector<std::string>& all() const { return lines_; }
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+struct FaultMessage {
+  Icon icon = Icon::None;
+  std::optional<std::string> title;
+};
+
+// Quick display: prepare the window, run the body, then print its lines. Any
+// run-time error of a calculation hides the window and shows the display's
+// fault message instead.
+void RunDisplay(Session& s, int height, const FaultMessage& fault,
+                const std::function<void(Lines&)>& body) {
+  s.results.Prepare(height, kDisplayWidth);
+  Lines lines;
+  try {
+    body(lines);
+  } catch (const std::exception&) {
+    s.results.Hide();
+    s.platform.MessageBox(kIncompleteInformation, fault.icon, fault.title);
+    return;
+  }
+  for (const std::string& line : lines.all()) s.results.Print(line);
+}
+
+bool Is(const Problem& p, const char* key) {
+  return p.CodeKey == key;
+}
+
+bool IsKnownShape(const Problem& p) {
+  return p.SectionType == section::Rectangular || p.SectionType == section::Box ||
+         p.SectionType == section::Tee;
+}
+
+// A shape outside the three known ones is skipped by the section
+// calculations, which then leave the previous section's numbers in place.
+void NoShape(Lines& out) {
+  out.Text("*** Unknown section type ***");
+}
+
+// Compression steel counts only when a depth to it has been entered.
+bool HasCompressionSteel(const Problem& p) {
+  return p.DepthC > 0.005f;
+}
+
+// Codes whose shear strength and shear steel rules the program has.
+bool HasShearRules(const Problem& p) {
+  return Is(p, code::AASHTO) || Is(p, code::ACI) || Is(p, code::AREMA) || Is(p, code::LRFD) ||
+         Is(p, code::CSA) || Is(p, code::S6);
+}
+
+}  // namespace
+
+void ShowSectionProperties(Session& s) {
+  Problem& p = s.problem;
+  RunDisplay(s, kTallDisplayHeight, {}, [&](Lines& out) {
+    SectionInertias(p);
+    out.Heading("S E C T I O N   P R O P E R T I E S:");
+    if (!IsKnownShape(p)) return NoShape(out);
+    out.Value("Gross moment of inertia     = ", p.GrossInertia);
+    out.Value("Gross section modulus       = ", p.SectModulus);
+    out.Value("Distance to neutral axis    = ", p.DistNeutralAxis);
+    out.Value("Cracked moment of inertia   = ", p.CrackedInertia);
+    if (p.MomentMax > 0) out.Value("Effective moment of inertia = ", p.EffInertia);
+  });
+}
+
+void ShowMomentCapability(Session& s) {
+  Problem& p = s.problem;
+  RunDisplay(s, kTallDisplayHeight, {}, [&](Lines& out) {
+    GrossSectionProps(p);
+    MomentCapability(p);
+    out.Heading("M O M E N T   C A P A B I L I T Y:");
+    if (!IsKnownShape(p)) return NoShape(out);
+    out.Value("Ultimate moment capability  = ", p.MomentCap);
+    if (!Is(p, code::ACI)) {
+      out.Value("1.2 * Cracking moment       = ", p.CrackMoment12);
+      if (p.MinDesignMoment > 0) out.Value("Design moment               = ", p.MinDesignMoment);
+    }
+    out.Value("Stress block depth          = ", p.BlockDepth);
+    if (HasCompressionSteel(p)) {
+      // Elastic stress from the strain, without the resistance factor.
+      out.Value("Stress in compression steel = ", ToFloat(Real(p.Er) * p.CSteelStrain));
+    }
+    out.Blank();
+    if (Is(p, code::ACI)) {
+      out.Value("Minimum tensile steel area  = ", p.MinTSteelArea);
+      if (p.TSteelArea < p.MinTSteelArea) {
+        out.Text("*** Tensile steel area below minimum required ***");
+      }
+    }
+    if (Is(p, code::AREMA) || Is(p, code::AASHTO)) {
+      out.Value("Maximum tensile steel area  = ", p.MaxTSteelArea);
+      if (p.TSteelArea > p.MaxTSteelArea)
+        out.Text("*** Maximum tensile steel area is exceeded ***");
+    } else if (Is(p, code::ACI) || Is(p, code::LRFD)) {
+      // Ductility by the net tensile strain: 0.004 (ACI), 0.005 (LRFD).
+      const float minStrain = Is(p, code::ACI) ? 0.004f : 0.005f;
+      const double limit = Is(p, code::ACI) ? 0.004 : 0.005;
+      out.Value("Strain in tensile steel     = ", p.TSteelStrain);
+      out.Value("Minimum strain              = ", minStrain);
+      if (p.TSteelStrain < limit) out.Text("*** Tensile steel strain is too low ***");
+    } else {
+      out.Value("c/d                         = ", p.CDRatio);
+      // Only these codes give a maximum c/d; the user-defined code has none,
+      // and comparing with another code's leftover limit would be meaningless.
+      if (Is(p, code::CSA) || Is(p, code::S6) || Is(p, code::OHBDC)) {
+        out.Value("Maximum c/d                 = ", p.MaxCD);
+        if (p.CDRatio > p.MaxCD) out.Text("*** Maximum c/d ratio is exceeded ***");
+      }
+    }
+  });
+}
+
+void ShowServiceLoadStress(Session& s) {
+  Problem& p = s.problem;
+  if (p.MomentMax == 0) {
+    s.platform.MessageBox(kNoServiceMoments, Icon::None);
+    return;
+  }
+  RunDisplay(s, kShortDisplayHeight, {}, [&](Lines& out) {
+    ServiceLoadStress(p);
+    out.Heading("S E R V I C E   L O A D   S T R E S S:");
+    out.Value("Maximum steel stress    = ", p.ServSteelStressMax);
+    out.Value("Minimum steel stress    = ", p.ServSteelStressMin);
+    out.Value("Maximum concrete stress = ", p.ServConcStressMax);
+    out.Value("Minimum concrete stress = ", p.ServConcStressMin);
+  });
+}
+
+void ShowFatigueStress(Session& s) {
+  Problem& p = s.problem;
+  if (p.MomentMax == 0) {
+    s.platform.MessageBox(kNoServiceMoments, Icon::None);
+    return;
+  }
+  RunDisplay(s, kShortDisplayHeight, {}, [&](Lines& out) {
+    ServiceLoadStress(p);
+    FatigueStress(p);
+    out.Heading("F A T I G U E:");
+    out.Value("Steel stress range             = ", p.SteelStressRange);
+    if (Is(p, code::LRFD) || Is(p, code::AASHTO) || Is(p, code::AREMA)) {
+      // These allowable ranges exist only in English and Metric units.
+      if (p.Units == units::English || p.Units == units::Metric) {
+        out.Value("Allowable fatigue stress range = ", p.AllowStressRange);
+      } else {
+        out.Text("*** Allowable fatigue stress range requires English or Metric units ***");
+      }
+    } else if (Is(p, code::S6) || Is(p, code::OHBDC)) {
+      out.Value("Allowable fatigue stress range = ", p.AllowStressRange);
+    }
+    out.Blank();
+  });
+}
+
+void ShowCrackControl(Session& s) {
+  Problem& p = s.problem;
+  if (p.MomentMax == 0) {
+    s.platform.MessageBox(kNoServiceMoments, Icon::None);
+    return;
+  }
+  if (p.Cover == 0) {
+    s.platform.MessageBox(kNoCrackVariables, Icon::None);
+    return;
+  }
+  RunDisplay(s, kTallDisplayHeight, {}, [&](Lines& out) {
+    ServiceLoadStress(p);
+    CrackControl(p);
+    out.Heading("C R A C K   C O N T R O L:");
+    if (Is(p, code::AASHTO) || Is(p, code::AREMA) || Is(p, code::CSA)) {
+      out.Input("Concrete cover            = ", p.Cover);
+      out.Input("Effective tension area    = ", p.EffArea);
+      out.Input("Exposure factor           = ", p.ExpFactor);
+      out.Value("Maximum steel stress      = ", p.ServSteelStressMax);
+      out.Value("Allowable cracking stress = ", p.CrackControlStress);
+    } else if (Is(p, code::ACI)) {
+      out.Input("Clear concrete cover      = ", p.Cover);
+      out.Value("Maximum rebar spacing     = ", p.MaxBarSpacing);
+    } else if (Is(p, code::LRFD)) {
+      out.Input("Concrete cover            = ", p.Cover);
+      out.Input("Exposure factor           = ", p.ExpFactor);
+      out.Value("Maximum rebar spacing     = ", p.MaxBarSpacing);
+    } else if (Is(p, code::S6) || Is(p, code::OHBDC)) {
+      // The crack width and exposure factor rules are worked in millimetres
+      // and MPa only; in other units they compute nothing.
+      if (p.Units != units::Metric) {
+        out.Text("*** Crack control for this code requires Metric units ***");
+      } else if (Is(p, code::S6)) {
+        out.Input("Rebar x load type factor  = ", p.Cover);
+        out.Input("Rebar diameter            = ", p.EffArea);
+        out.Value("Average crack spacing     = ", p.CrackSpacing);
+        out.Value("Average rebar strain      = ", p.RebarStrain);
+        out.Value("Computed crack width      = ", p.CrackWidth);
+        out.Value("Maximum crack width       = ", p.ExpFactor);
+      } else {
+        out.Input("Clear concrete cover      = ", p.Cover);
+        out.Input("Clear rebar spacing       = ", p.EffArea);
+        out.Value("Moment at 40% fcrack      = ", p.Moment40Crack);
+        out.Value("Computed exposure factor  = ", p.CompExpFactor);
+        out.Value("Allowable exposure factor = ", p.ExpFactor);
+      }
+    }
+  });
+}
+
+void ShowShearCapability(Session& s) {
+  Problem& p = s.problem;
+  const FaultMessage fault{Icon::Exclamation, kShearCapabilityTitle};
+  if (p.MomentUlt <= 0 || p.ShearUlt <= 0 || p.TSteelArea <= 0 || p.DepthT <= 0 ||
+      p.SectionDefined <= 0) {
+    s.platform.MessageBox(kIncompleteInformation, fault.icon, fault.title);
+    return;
+  }
+  RunDisplay(s, kTallDisplayHeight, fault, [&](Lines& out) {
+    if (!HasShearRules(p)) {
+      out.Heading("S H E A R   C A P A B I L I T Y:");
+      out.Text("*** No shear rules for this code ***");
+      return;
+    }
+    MomentCapability(p);
+    ConcreteShearStrength(p);
+    if (Is(p, code::LRFD) && p.Beta == 0 && p.Theta == 0) {
+      out.Blank();
+      out.Text("*** Beta and Theta values not found for shear ***");
+      return;
+    }
+    MaxShearStrength(p);
+    out.Heading("S H E A R   C A P A B I L I T Y:");
+    out.Value("Effective shear depth       = ", p.ShearDepth);
+    out.Value("Concrete shear strength     = ", p.ConcShearCap);
+    out.Value("Max shear strength          = ", p.MaxShearCap);
+    const bool steelEntered = p.VSteelArea > 0 && p.sAv > 0;
+    if (steelEntered) {
+      MinimumShearSteel(p);
+      MaximumShearSpacing(p);
+      ShearSteelStrength(p);
+      // The minimum area for the entered spacing.
+      out.Value("Min shear reinf area        = ", ToFloat(Real(p.MinShearSteel) * p.sAv));
+      out.Value("Max shear reinf spacing     = ", p.MaxShearSpacing);
+      out.Value("Strength of shear reinf     = ", p.SteelShearCap);
+      out.Value("Total shear strength        = ", ToFloat(Real(p.SteelShearCap) + p.ConcShearCap));
+    }
+    if (Is(p, code::CSA) || Is(p, code::LRFD) || Is(p, code::S6)) {
+      // The strain methods need longitudinal steel for the shear the
+      // stirrups do not carry. Without shear steel, or without a spacing to
+      // give its strength, the stirrups carry nothing.
+      if (p.VSteelArea < 0.001 || !steelEntered) p.SteelShearCap = 0;
+      MinimumLongitudinalSteel(p);
+      out.Value("Min long tension reinf      = ", p.MinLongSteel);
+    }
+  });
+}
+
+const std::vector<std::vector<std::string>>& EnglishRebarTable() {
+  static const std::vector<std::vector<std::string>> table = {
+      {"BAR SIZE", "AREA (IN^2)", "NOMINAL DIAMETER (IN)", "OVERALL DIAMETER (IN)"},
+      {"#3", "0.11", "0.375", "0.438"},
+      {"#4", "0.20", "0.500", "0.563"},
+      {"#5", "0.31", "0.625", "0.688"},
+      {"#6", "0.44", "0.750", "0.875"},
+      {"#7", "0.60", "0.875", "1.000"},
+      {"#8", "0.79", "1.000", "1.125"},
+      {"#9", "1.00", "1.128", "1.250"},
+      {"#10", "1.27", "1.270", "1.438"},
+      {"#11", "1.56", "1.410", "1.625"},
+      {"#14", "2.25", "1.693", "1.875"},
+      {"#18", "4.00", "2.257", "2.500"},
+  };
+  return table;
+}
+
+const std::vector<std::vector<std::string>>& MetricRebarTable() {
+  static const std::vector<std::vector<std::string>> table = {
+      {"BAR SIZE", "AREA (mm^2)", "NOMINAL DIAMETER (mm)", "OVERALL DIAMETER (mm)"},
+      {"#10", "71", "9.5", "11.1"},
+      {"#13", "129", "12.7", "14.3"},
+      {"#16", "199", "15.9", "17.5"},
+      {"#19", "284", "19.1", "22.2"},
+      {"#22", "387", "22.2", "25.4"},
+      {"#25", "510", "25.4", "28.6"},
+      {"#29", "645", "28.7", "31.8"},
+      {"#32", "819", "32.3", "36.5"},
+      {"#36", "1006", "35.8", "41.3"},
+      {"#43", "1452", "43.0", "47.6"},
+      {"#57", "2581", "57.3", "63.5"},
+  };
+  return table;
+}
+
+void ShowRebarInfo(Session& s) {
+  const Problem& p = s.problem;
+  if (p.Units == units::English) {
+    s.results.ShowGrid(EnglishRebarTable(), kRebarTableHeight, kRebarTableWidth);
+  } else if (p.Units == units::Metric) {
+    s.results.ShowGrid(MetricRebarTable(), kRebarTableHeight, kRebarTableWidth);
+  } else {
+    s.results.ShowGridAsIs(kRebarTableHeight, kRebarTableWidth);
+  }
+}
+
+}  // namespace kestal

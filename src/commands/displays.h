@@ -1,0 +1,36 @@
+#pragma once
+
+// The View menu's quick displays and the rebar table. Each prepares the
+// results window, runs the calculations it shows and prints their lines; an
+// arithmetic fault hides the window again and shows "Incomplete Information".
+
+#include <string>
+#include <vector>
+
+#include "commands/session.h"
+
+namespace kestal {
+
+void ShowSectionProperties(Session& s);
+void ShowMomentCapability(Session& s);
+void ShowServiceLoadStress(Session& s);
+void ShowFatigueStress(Session& s);
+void ShowCrackControl(Session& s);
+void ShowShearCapability(Session& s);
+
+// Help > Show Rebar Info: the standard bar table of the current unit system
+// in the results window's grid.
+void ShowRebarInfo(Session& s);
+
+// The two bar tables, 12 rows of 4 cells, row 0 the column headings.
+const std::vector<std::vector<std::string>>& EnglishRebarTable();
+const std::vector<std::vector<std::string>>& MetricRebarTable();
+
+// Results window sizes (twips) of the displays.
+inline constexpr int kTallDisplayHeight = 4000;
+inline constexpr int kShortDisplayHeight = 3000;
+inline constexpr int kDisplayWidth = 7000;
+inline constexpr int kRebarTableHeight = 5000;
+inline constexpr int kRebarTableWidth = 5400;
+
+}  // namespace kestal
