@@ -1,0 +1,183 @@
+#include "cli/arguments.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace kestal::cli {
+
+namespace {
+
+struct DisplayName {
+  const char* name;
+  Display display;
+};
+
+constexpr std::array<DisplayName, 7> kDisplays{{
+    {"section-properties", Display::SectionProperties},
+    {"moment-capability", Display::MomentCapability},
+    {"service-load-stress", Display::ServiceLoadStress},
+    {"fatigue-stress", Display::FatigueStress},
+    {"crack-control", Display::CrackControl},
+    {"shear-capability", Display::ShearCapability},
+    {"rebar-table", Display::RebarTable},
+}};
+
+// The keys of the Code menu's items; "ohbdc" has no item.
+constexpr std::array<std::string_view, 7> kMenuCodes{"arema", "aashto", "lrfd", "aci",
+                                                     "s6",    "csa",    "ud"};
+constexpr std::array<std::string_view, 2> kUnits{"English", "Metric"};
+constexpr std::array<std::string_view, 3> kTypes{"design", "Vdesign", "review"};
+
+template <std::size_t N>
+bool OneOf(const std::array<std::string_view, N>& keys, const std::string& value) {
+  return std::find(keys.begin(), keys.end(), value) != keys.end();
+}
+
+bool IsHelp(const std::string& arg) {
+  return arg == "--help" || arg == "-h";
+}
+
+ParsedArguments Error(std::string why) {
+  return {std::nullopt, std::move(why)};
+}
+
+// The options a command takes, each with the field its value goes to.
+struct OptionSlot {
+  const char* name;
+  std::optional<std::string>* value;
+};
+
+}  // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& args) {
+  if (args.empty()) return Error("no command given");
+  Invocation inv;
+  const std::string& command = args[0];
+  std::size_t positionalCount = 0;
+  if (IsHelp(command)) {
+    inv.command = Command::Help;
+    return {inv, {}};
+  } else if (command == "report") {
+    inv.command = Command::Report;
+    positionalCount = 1;
+  } else if (command == "view") {
+    inv.command = Command::View;
+    positionalCount = 2;
+  } else if (command == "calc-tension") {
+    inv.command = Command::CalcTension;
+    positionalCount = 1;
+  } else if (command == "calc-shear") {
+    inv.command = Command::CalcShear;
+    positionalCount = 1;
+  } else if (command == "new") {
+    inv.command = Command::New;
+  } else {
+    return Error("unknown command '" + command + "'");
+  }
+
+  std::optional<std::string> output;
+  std::vector<OptionSlot> slots;
+  if (inv.command == Command::Report || inv.command == Command::New) {
+    slots.push_back({"-o", &output});
+    slots.push_back({"--output", &output});
+  }
+  if (inv.command == Command::New) {
+    slots.push_back({"--units", &inv.units});
+    slots.push_back({"--code", &inv.code});
+    slots.push_back({"--type", &inv.type});
+    slots.push_back({"--fc", &inv.fc});
+  }
+
+  std::vector<std::string> positionals;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (IsHelp(arg)) {
+      inv = Invocation{};
+      inv.command = Command::Help;
+      return {inv, {}};
+    }
+    if (arg.size() < 2 || arg[0] != '-') {
+      positionals.push_back(arg);
+      continue;
+    }
+    std::string name = arg;
+    std::optional<std::string> inlineValue;
+    if (const std::size_t eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
+      name = arg.substr(0, eq);
+      inlineValue = arg.substr(eq + 1);
+    }
+    const auto slot = std::find_if(slots.begin(), slots.end(),
+                                   [&](const OptionSlot& s) { return name == s.name; });
+    if (slot == slots.end()) return Error("unknown option '" + name + "' for " + command);
+    if (*slot->value) return Error("option '" + name + "' given twice");
+    if (inlineValue) {
+      *slot->value = *inlineValue;
+    } else if (i + 1 < args.size()) {
+      *slot->value = args[++i];
+    } else {
+      return Error("option '" + name + "' needs a value");
+    }
+  }
+
+  if (positionals.size() < positionalCount) {
+    return Error(command + ": " +
+                 (inv.command == Command::View && positionals.empty() ? "WHAT and " : "") +
+                 "INPUT missing");
+  }
+  if (positionals.size() > positionalCount) {
+    return Error(command + ": unexpected argument '" + positionals[positionalCount] + "'");
+  }
+  if (inv.command == Command::View) {
+    const auto found = std::find_if(kDisplays.begin(), kDisplays.end(),
+                                    [&](const DisplayName& d) { return positionals[0] == d.name; });
+    if (found == kDisplays.end()) return Error("unknown view '" + positionals[0] + "'");
+    inv.display = found->display;
+    inv.input = positionals[1];
+  } else if (positionalCount == 1) {
+    inv.input = positionals[0];
+  }
+  if (inv.command == Command::Report || inv.command == Command::New) {
+    if (!output || output->empty()) return Error(command + ": -o OUTPUT missing");
+    inv.output = *output;
+  }
+  if (inv.units && !OneOf(kUnits, *inv.units)) {
+    return Error("unknown units '" + *inv.units + "' (English or Metric)");
+  }
+  if (inv.code && !OneOf(kMenuCodes, *inv.code)) {
+    return Error("unknown code '" + *inv.code + "'");
+  }
+  if (inv.type && !OneOf(kTypes, *inv.type)) {
+    return Error("unknown problem type '" + *inv.type + "' (design, Vdesign or review)");
+  }
+  return {inv, {}};
+}
+
+std::string UsageText() {
+  return "Usage:\n"
+         "  kestal-cli report INPUT -o OUTPUT\n"
+         "  kestal-cli view WHAT INPUT\n"
+         "  kestal-cli calc-tension INPUT\n"
+         "  kestal-cli calc-shear INPUT\n"
+         "  kestal-cli new [--units English|Metric] [--code KEY] [--type design|Vdesign|review]\n"
+         "                 [--fc TEXT] -o OUTPUT\n"
+         "  kestal-cli --help\n"
+         "\n"
+         "report        loads the input file INPUT and writes its calculation report to OUTPUT\n"
+         "              (the date line follows SOURCE_DATE_EPOCH, in UTC, when it is set)\n"
+         "view          loads INPUT and prints one results display\n"
+         "calc-tension  loads INPUT and designs the tensile steel\n"
+         "calc-shear    loads INPUT and designs the shear steel\n"
+         "new           writes a new input file from the start-up problem\n"
+         "\n"
+         "WHAT  section-properties, moment-capability, service-load-stress, fatigue-stress,\n"
+         "      crack-control, shear-capability, rebar-table\n"
+         "KEY   arema, aashto, lrfd, aci, s6, csa, ud\n"
+         "\n"
+         "Message boxes are printed as \"TITLE: TEXT\".\n"
+         "Exit status: 0 done; 1 a message other than a designed steel area was shown;\n"
+         "2 the command line was not understood.\n";
+}
+
+}  // namespace kestal::cli

@@ -1,0 +1,47 @@
+#pragma once
+
+// The command line of kestal-cli.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kestal::cli {
+
+enum class Command { Help, Report, View, CalcTension, CalcShear, New };
+
+// What a View command shows.
+enum class Display {
+  SectionProperties,
+  MomentCapability,
+  ServiceLoadStress,
+  FatigueStress,
+  CrackControl,
+  ShearCapability,
+  RebarTable,
+};
+
+struct Invocation {
+  Command command = Command::Help;
+  std::string input;   // report, view, calc-tension, calc-shear
+  std::string output;  // report, new
+  Display display = Display::SectionProperties;
+  // new: each click or entry only when given.
+  std::optional<std::string> units;  // "English" or "Metric"
+  std::optional<std::string> code;   // a Code menu key
+  std::optional<std::string> type;   // "design", "Vdesign" or "review"
+  std::optional<std::string> fc;     // text typed into the f'c box
+};
+
+struct ParsedArguments {
+  std::optional<Invocation> invocation;
+  std::string error;  // why the command line is not understood
+};
+
+// Reads the arguments after the program name.
+ParsedArguments ParseArguments(const std::vector<std::string>& args);
+
+// The usage text, ending in a line break.
+std::string UsageText();
+
+}  // namespace kestal::cli

@@ -1,0 +1,69 @@
+// kestal-cli: loads, views, designs, reports and writes problems from the
+// command line through the commands of the window.
+
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/run.h"
+#include "commands/console_view.h"
+#include "commands/session.h"
+#include "model/problem_ops.h"
+#include "platform/console_platform.h"
+
+namespace {
+
+int UsageError(const std::string& why) {
+  std::cerr << "kestal-cli: " << why << "\n\n" << kestal::cli::UsageText();
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace kestal;
+  const cli::ParsedArguments parsed = cli::ParseArguments({argv + 1, argv + argc});
+  if (!parsed.invocation) return UsageError(parsed.error);
+  const cli::Invocation& inv = *parsed.invocation;
+  if (inv.command == cli::Command::Help) {
+    std::cout << cli::UsageText();
+    return 0;
+  }
+
+  // A fixed report date makes reports reproducible.
+  ConsolePlatform::Clock clock = LocalClock;
+  const char* epochText = std::getenv("SOURCE_DATE_EPOCH");
+  if (epochText != nullptr && *epochText != '\0') {
+    const std::optional<std::time_t> epoch = ParseEpochSeconds(epochText);
+    if (epoch) {
+      clock = [t = *epoch] { return UtcTime(t); };
+    } else if (inv.command == cli::Command::Report) {
+      return UsageError("SOURCE_DATE_EPOCH is not a whole number of seconds");
+    }
+  }
+
+  try {
+    Problem problem;
+    ToolTips tips;
+    ConsolePlatform platform(std::cout, clock);
+    ConsoleResults results;
+    ConsoleView view(problem, tips);
+    Session session{problem, tips, platform, results, view};
+    StartUp(problem, tips);
+    view.RefreshMainWindow();
+
+    cli::RunCommand(session, inv);
+
+    for (const std::string& line : results.ShownLines()) std::cout << line << '\n';
+    std::cout.flush();
+    return cli::ExitStatus(platform.messages());
+  } catch (const std::exception& e) {
+    std::cerr << "kestal-cli: " << e.what() << '\n';
+    return 1;
+  }
+}

@@ -1,0 +1,115 @@
+#include "cli/run.h"
+
+#include <string_view>
+
+#include "commands/design_commands.h"
+#include "commands/displays.h"
+#include "commands/file_commands.h"
+#include "commands/output_commands.h"
+#include "model/checked.h"
+#include "model/problem_ops.h"
+
+namespace kestal::cli {
+
+namespace {
+
+void ShowDisplay(Session& s, Display display) {
+  switch (display) {
+    case Display::SectionProperties:
+      return ShowSectionProperties(s);
+    case Display::MomentCapability:
+      return ShowMomentCapability(s);
+    case Display::ServiceLoadStress:
+      return ShowServiceLoadStress(s);
+    case Display::FatigueStress:
+      return ShowFatigueStress(s);
+    case Display::CrackControl:
+      return ShowCrackControl(s);
+    case Display::ShearCapability:
+      return ShowShearCapability(s);
+    case Display::RebarTable:
+      return ShowRebarInfo(s);
+  }
+}
+
+bool Load(Session& s, const std::string& path) {
+  return LoadInputFrom(s, FileChoiceForPath(path));
+}
+
+// The report goes to OUTPUT as if it had been chosen in the output file
+// dialog.
+void Report(Session& s, const Invocation& inv) {
+  if (!Load(s, inv.input)) return;
+  const FileChoice output = FileChoiceForPath(inv.output);
+  s.problem.OutputFile = output.path;
+  s.problem.OutputFileTitle = output.title;
+  CalculateOutput(s, '.');
+}
+
+// The clicks and the typing of a new problem, each followed by the window's
+// refresh as the window does.
+void NewProblem(Session& s, const Invocation& inv) {
+  Problem& p = s.problem;
+  if (inv.units) {
+    if (*inv.units == units::Metric) {
+      ChooseMetric(p);
+    } else {
+      ChooseEnglish(p);
+    }
+    s.view.RefreshMainWindow();
+  }
+  if (inv.code) {
+    ChooseCode(p, *inv.code);
+    s.view.RefreshMainWindow();
+  }
+  if (inv.type) {
+    ChooseProblemType(p, OptionForProblemType(*inv.type));
+    s.view.RefreshMainWindow();
+  }
+  if (inv.fc) {
+    try {
+      EnterConcreteStrength(p, *inv.fc);
+    } catch (const CalcError&) {
+      s.platform.MessageBox("Incomplete information", Icon::None);
+    }
+  }
+  SaveInputTo(s, FileChoiceForPath(inv.output));
+}
+
+bool IsCalcResult(const ShownMessage& m) {
+  if (!m.title) return false;
+  const std::string_view text = m.text;
+  return (*m.title == "Tension Reinforcing" && text.starts_with("Required As = ")) ||
+         (*m.title == "Shear Reinforcing" && text.starts_with("Required Av/s= "));
+}
+
+}  // namespace
+
+void RunCommand(Session& s, const Invocation& inv) {
+  switch (inv.command) {
+    case Command::Help:
+      return;
+    case Command::Report:
+      return Report(s, inv);
+    case Command::View:
+      if (Load(s, inv.input)) ShowDisplay(s, inv.display);
+      return;
+    case Command::CalcTension:
+      if (Load(s, inv.input)) CalcTensionSteel(s);
+      return;
+    case Command::CalcShear:
+      if (Load(s, inv.input)) CalcShearSteel(s);
+      return;
+    case Command::New:
+      return NewProblem(s, inv);
+  }
+}
+
+int ExitStatus(const std::vector<ShownMessage>& messages) {
+  for (const ShownMessage& m : messages) {
+    if (!IsCalcResult(m)) return 1;
+  }
+  return 0;
+}
+
+}  // namespace kestal::cli

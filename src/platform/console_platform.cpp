@@ -1,0 +1,131 @@
+#include "platform/console_platform.h"
+
+#include <charconv>
+#include <utility>
+
+namespace kestal {
+
+std::string ConsoleMessageText(const std::string& text, const std::optional<std::string>& title) {
+  std::string out = title ? *title : std::string(kDefaultTitle);
+  out += ": ";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      out += text[i];
+      continue;
+    }
+    out += '\n';
+    if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  out += '\n';
+  return out;
+}
+
+ConsolePlatform::ConsolePlatform(std::ostream& out, Clock clock)
+    : out_(out), clock_(std::move(clock)) {}
+
+void ConsolePlatform::MessageBox(const std::string& text, Icon icon,
+                                 const std::optional<std::string>& title) {
+  messages_.push_back({text, icon, title});
+  out_ << ConsoleMessageText(text, title);
+  out_.flush();
+}
+
+void ConsolePlatform::Beep() {}
+
+std::optional<FileChoice> ConsolePlatform::ChooseFile(FileDialogMode, const std::string&, int) {
+  return std::nullopt;
+}
+
+std::string ConsolePlatform::InputBox(const std::string&, const std::string&, const std::string&) {
+  return std::string();
+}
+
+void ConsolePlatform::SetClipboardText(const std::string& text) {
+  clipboard_ = text;
+}
+
+std::string ConsolePlatform::ClipboardText() {
+  return clipboard_;
+}
+
+bool ConsolePlatform::OpenInTextEditor(const std::string&) {
+  return false;
+}
+
+void ConsolePlatform::ShowHelpTopic(const std::string&) {}
+
+std::tm ConsolePlatform::Now() {
+  return clock_();
+}
+
+std::tm LocalClock() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+std::tm UtcTime(std::time_t secondsSinceEpoch) {
+  std::tm utc{};
+  gmtime_r(&secondsSinceEpoch, &utc);
+  return utc;
+}
+
+std::optional<std::time_t> ParseEpochSeconds(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  std::time_t seconds = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  // gmtime_r cannot place a moment whose year does not fit an int.
+  std::tm check{};
+  if (gmtime_r(&seconds, &check) == nullptr) return std::nullopt;
+  return seconds;
+}
+
+void ConsoleResults::Clear() {
+  lines_.clear();
+  visible_ = true;
+}
+
+void ConsoleResults::Prepare(int, int) {
+  Clear();
+  gridShown_ = false;
+}
+
+void ConsoleResults::Print(const std::string& line) {
+  lines_.push_back(line);
+}
+
+void ConsoleResults::Hide() {
+  visible_ = false;
+}
+
+void ConsoleResults::ShowGrid(const Grid& rows, int heightTwips, int widthTwips) {
+  grid_ = rows;
+  ShowGridAsIs(heightTwips, widthTwips);
+}
+
+void ConsoleResults::ShowGridAsIs(int, int) {
+  Clear();
+  gridShown_ = true;
+}
+
+std::vector<std::string> ConsoleResults::ShownLines() const {
+  if (!visible_) return {};
+  if (!gridShown_) return lines_;
+  std::vector<std::string> rows;
+  for (const std::vector<std::string>& row : grid_) {
+    std::string text;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      if (i > 0) text += '\t';
+      text += row[i];
+    }
+    rows.push_back(std::move(text));
+  }
+  return rows;
+}
+
+}  // namespace kestal

@@ -1,0 +1,104 @@
+#pragma once
+
+// The platform and the results window of the command-line companion. Nothing
+// waits for a person: a message box is printed as "TITLE: TEXT" and the
+// program goes on as if OK had been pressed; a file dialog or an input box
+// answers as a cancel; the results window keeps what it shows so that the
+// command can print it when it ends.
+
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/results_sink.h"
+
+namespace kestal {
+
+// One message box as it was shown.
+struct ShownMessage {
+  std::string text;
+  Icon icon = Icon::None;
+  std::optional<std::string> title;  // nullopt: the program's title
+
+  friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
+
+// The printed form of a message box: its title (the program's title when it
+// has none), ": " and its text, each carriage return of the text (alone or
+// before a line feed) a line break, and a final line break.
+std::string ConsoleMessageText(const std::string& text, const std::optional<std::string>& title);
+
+class ConsolePlatform : public Platform {
+ public:
+  using Clock = std::function<std::tm()>;
+
+  // Message boxes go to `out`; Now() asks `clock`.
+  ConsolePlatform(std::ostream& out, Clock clock);
+
+  void MessageBox(const std::string& text, Icon icon,
+                  const std::optional<std::string>& title = std::nullopt) override;
+  // A console has no bell worth ringing between printed lines: nothing.
+  void Beep() override;
+  std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
+                                       int filterIndex) override;
+  std::string InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  // A clipboard of the command's own, forgotten when it ends.
+  void SetClipboardText(const std::string& text) override;
+  std::string ClipboardText() override;
+  // No editor is started from a command line: false.
+  bool OpenInTextEditor(const std::string& path) override;
+  void ShowHelpTopic(const std::string& topic) override;
+  std::tm Now() override;
+
+  // Every message box shown, in order.
+  const std::vector<ShownMessage>& messages() const { return messages_; }
+
+ private:
+  std::ostream& out_;
+  Clock clock_;
+  std::string clipboard_;
+  std::vector<ShownMessage> messages_;
+};
+
+// Clocks for the report's date line.
+std::tm LocalClock();
+// The moment `secondsSinceEpoch` as a date and time in UTC.
+std::tm UtcTime(std::time_t secondsSinceEpoch);
+
+// Reads a SOURCE_DATE_EPOCH value: decimal digits only, seconds since
+// 1970-01-01 00:00:00 UTC. Nothing for any other text or a value a time
+// cannot hold.
+std::optional<std::time_t> ParseEpochSeconds(std::string_view text);
+
+class ConsoleResults : public ResultsSink {
+ public:
+  using Grid = std::vector<std::vector<std::string>>;
+
+  void Prepare(int heightTwips, int widthTwips) override;
+  void Print(const std::string& line) override;
+  void Hide() override;
+  void ShowGrid(const Grid& rows, int heightTwips, int widthTwips) override;
+  void ShowGridAsIs(int heightTwips, int widthTwips) override;
+
+  bool visible() const { return visible_; }
+  // What the window shows now, one text per line: the printed lines as they
+  // were printed, or, while the grid is shown, its rows with their cells
+  // separated by a tab. Nothing while the window is hidden.
+  std::vector<std::string> ShownLines() const;
+
+ private:
+  void Clear();
+
+  std::vector<std::string> lines_;
+  Grid grid_;
+  bool gridShown_ = false;
+  bool visible_ = false;
+};
+
+}  // namespace kestal
