@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the command-line companion kestal-cli, writes the calculation report
+# of an example problem and prints it. On a fresh Debian 12 machine, run as
+# root, it first installs what is missing.
+#
+#   ./run.sh                               the LRFD T-beam girder review
+#   ./run.sh examples/csa_rect_design_metric.in
+set -euo pipefail
+cd "$(dirname "$0")"
+
+# Configuring the project also looks for the test framework.
+packages=(cmake g++ make libgtest-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -eq 0 ]; then
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+  else
+    echo "missing packages: ${missing[*]} (run as root, or install them)" >&2
+    exit 1
+  fi
+fi
+
+build=${KESTAL_RUN_BUILD_DIR:-build-run}
+# An unoptimised build: GCC 12 at -O2 and above reports a false -Wrestrict in
+# std::string, which -Werror turns into a failure.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$build" --target kestal-cli -j "$(nproc)" >/dev/null
+
+example=${1:-examples/lrfd_tee_review_english.in}
+name=$(basename "$example")
+report="$build/${name%.*}.out"
+"$build/src/kestal-cli" report "$example" -o "$report"
+# The report's lines end in CR LF; the terminal wants LF.
+tr -d '\r' <"$report"
+echo
+echo "(report written to $report)"
