@@ -53,6 +53,7 @@ class ConsolePlatform : public Platform {
   std::string ClipboardText() override;
   // No editor is started from a command line: false.
   bool OpenInTextEditor(const std::string& path) override;
+  // No help viewer either: nothing.
   void ShowHelpTopic(const std::string& topic) override;
   std::tm Now() override;
 
