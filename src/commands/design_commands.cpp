@@ -38,10 +38,10 @@ void CalcTensionSteel(Session& s) {
     // The design ends by showing its area in the tensile steel box.
     s.view.RefreshTSteelArea();
     if (p.Units == units::English) {
-      s.platform.MessageBox("Required As = " + DisplayForm(p.TSteelArea) + " in^2",
+      s.platform.MessageBox("Required As = " + MessageForm(p.TSteelArea) + " in^2",
                             Icon::Information, kTensionTitle);
     } else if (p.Units == units::Metric) {
-      s.platform.MessageBox("Required As = " + DisplayForm(p.TSteelArea) + " mm^2",
+      s.platform.MessageBox("Required As = " + MessageForm(p.TSteelArea) + " mm^2",
                             Icon::Information, kTensionTitle);
     }
     s.view.RefreshMainWindow();

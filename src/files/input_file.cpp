@@ -46,7 +46,7 @@ std::string RealsLine(std::initializer_list<float> values) {
   std::string line;
   for (float v : values) {
     if (!line.empty()) line += ',';
-    line += GeneralForm(v);
+    line += FileForm(v);
   }
   return line + kLineEnd;
 }

@@ -122,10 +122,10 @@ std::string NonFiniteText(T v) {
   return v < 0 ? "-inf" : "inf";
 }
 
-// Text of the general form: seven significant digits, or the shortest
-// round-trip digits when seven do not read back to the same float (a box must
-// never change the value it shows).
-std::string GeneralText(float v, bool leadingZero, char sep) {
+// Digits of the general form: seven significant digits. With `roundTrip`, the
+// shortest round-trip digits when seven do not read back to the same float (a
+// box or a file must never change the value it holds).
+std::string GeneralText(float v, bool leadingZero, char sep, bool roundTrip) {
   auto compose = [leadingZero](const Decimal& x, char point) {
     if (x.IsZero()) return std::string("0");
     std::string s = x.negative ? "-" : "";
@@ -150,7 +150,7 @@ std::string GeneralText(float v, bool leadingZero, char sep) {
   const Decimal exact = DecimalForm(v);
   Decimal d = exact;
   RoundToDigits(d, 7);
-  if (EntryValue(compose(d, '.')) != v) d = exact;
+  if (roundTrip && EntryValue(compose(d, '.')) != v) d = exact;
   return compose(d, sep);
 }
 
@@ -265,18 +265,29 @@ std::string LeadingNumberText(std::string_view text) {
 
 }  // namespace
 
-std::string DisplayForm(float v) {
-  if (!std::isfinite(v)) {
-    const std::string t = NonFiniteText(v);
-    return t[0] == '-' ? t : " " + t;
-  }
-  const std::string t = GeneralText(v, false, '.');
+namespace {
+std::string SignedText(float v, bool roundTrip) {
+  const std::string t = std::isfinite(v) ? GeneralText(v, false, '.', roundTrip) : NonFiniteText(v);
   return t[0] == '-' ? t : " " + t;
+}
+}  // namespace
+
+std::string DisplayForm(float v) {
+  return SignedText(v, true);
+}
+
+std::string MessageForm(float v) {
+  return SignedText(v, false);
 }
 
 std::string GeneralForm(float v, char decimalSeparator) {
   if (!std::isfinite(v)) return NonFiniteText(v);
-  return GeneralText(v, true, decimalSeparator);
+  return GeneralText(v, true, decimalSeparator, false);
+}
+
+std::string FileForm(float v) {
+  if (!std::isfinite(v)) return NonFiniteText(v);
+  return GeneralText(v, true, '.', true);
 }
 
 std::string FormatPattern(float v, std::string_view pattern, char decimalSeparator) {

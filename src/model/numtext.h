@@ -30,18 +30,22 @@ namespace kestal {
 // " 1E-05", but " .0001" and " 1234567").
 std::string DisplayForm(float v);
 
-// Message-box form of a designed value ("Required As = " + this): the same as
-// DisplayForm.
-inline std::string MessageForm(float v) {
-  return DisplayForm(v);
-}
+// Message-box form of a value ("Required As = " + this): the layout of
+// DisplayForm, with at most seven significant digits (a message is read, not
+// typed back): " 2.865", " 15.48".
+std::string MessageForm(float v);
 
-// General form G of a 32-bit value, as printed in reports and input files:
-// the digits and exponent rule of DisplayForm, but no leading blank and with a
-// zero before the decimal point of a value below one ("0.85", "-0.5", "4000",
-// "2.9E+07", "474.3"); reads back to the same float. `decimalSeparator`
-// replaces the "." of the text.
+// General form G of a 32-bit value, the plain number text of reports and
+// messages: the digits and exponent rule of DisplayForm, at most seven
+// significant digits, no leading blank and a zero before the decimal point of
+// a value below one ("0.85", "-0.5", "4000", "2.9E+07", "474.3", "0.3333333").
+// `decimalSeparator` replaces the "." of the text.
 std::string GeneralForm(float v, char decimalSeparator = '.');
+
+// Number text of an input file: GeneralForm, except that a value whose seven
+// digits would read back as another float is written with the shortest digits
+// that read back to it (eight or nine), so a saved problem loads unchanged.
+std::string FileForm(float v);
 
 // Fixed and scientific patterns, nothing else (std::invalid_argument):
 // - "0." whole number with the point ("474."); "0.0", "0.00", "0.000",
