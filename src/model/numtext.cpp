@@ -75,7 +75,7 @@ void RoundToDigits(Decimal& d, int keep) {
       --i;
     }
     if (i < 0) {
-      d.digits.insert(0, "1");
+      d.digits.insert(d.digits.begin(), '1');
       d.exp10 += 1;
     } else {
       ++d.digits[static_cast<std::size_t>(i)];
@@ -138,7 +138,7 @@ std::string GeneralText(float v, bool leadingZero, char sep, bool roundTrip) {
       return s + ExponentText(x.exp10);
     }
     std::string whole = IntegerDigits(x);
-    if (whole.empty() && leadingZero) whole = "0";
+    if (whole.empty() && leadingZero) whole.push_back('0');
     s += whole;
     const std::string fraction = FractionDigits(x);
     if (!fraction.empty()) {
@@ -196,7 +196,7 @@ std::string FormatWith(T v, std::string_view patternText, char sep) {
   std::string whole = IntegerDigits(d);
   std::string fraction = FractionDigits(d);
   if (pattern.kind == PatternKind::Fixed) {
-    if (whole.empty()) whole = "0";
+    if (whole.empty()) whole.push_back('0');
     fraction.resize(static_cast<std::size_t>(pattern.decimals), '0');
   }
   s += whole;
