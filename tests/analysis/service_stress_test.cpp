@@ -2,17 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "model/checked.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
-void ExpectClose(double actual, double expected, double rel = 1e-6) {
-  EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-12);
-}
+using namespace support;
 
 // English units; service moments 100 and 40 kip-ft, cracking moment 50.
 Problem Loads() {

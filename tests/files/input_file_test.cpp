@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "model/problem_ops.h"
-#include "model/record_fields.h"
+#include "support/record_fields.h"
 #include "platform/scripted_platform.h"
 
 namespace kestal {

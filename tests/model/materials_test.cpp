@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/checked.h"
-#include "model/record_fields.h"
+#include "support/record_fields.h"
 
 namespace kestal {
 namespace {

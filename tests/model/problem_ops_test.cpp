@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/record_fields.h"
+#include "support/record_fields.h"
 
 namespace kestal {
 namespace {
