@@ -5,14 +5,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "model/checked.h"
 #include "model/problem.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
@@ -21,15 +20,9 @@ const std::string H = "     ";
 const std::string V = "          ";
 const std::string kRule = "====================================================";
 
-std::tm Time(int year, int month, int day, int hour, int minute) {
-  std::tm t{};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  return t;
-}
+using namespace support;
+
+const std::tm kWhen = Time(2026, 12, 6, 7, 5);
 
 // Stand-ins for the calculations: each records its name and then does what
 // the test asks of it, so the report's own logic is seen on its own.
@@ -118,9 +111,24 @@ std::vector<std::string> Split(const std::string& text) {
   return lines;
 }
 
+ReportText Report(Problem& p, FakeCalcs& fake, ProblemOption option = ProblemOption::Review) {
+  return ComposeReport(p, option, kWhen, '.', fake.Table());
+}
+
+ReportText Report(Problem& p) {
+  FakeCalcs fake;
+  return Report(p, fake);
+}
+
 std::vector<std::string> Compose(Problem& p, ProblemOption option, FakeCalcs& fake,
                                  char separator = '.') {
-  return Split(ComposeReport(p, option, Time(2026, 12, 6, 7, 5), separator, fake.Table()).text);
+  return Split(ComposeReport(p, option, kWhen, separator, fake.Table()).text);
+}
+
+// The report lines when no calculation needs to do anything.
+std::vector<std::string> Compose(Problem& p, ProblemOption option, char separator = '.') {
+  FakeCalcs fake;
+  return Compose(p, option, fake, separator);
 }
 
 // The lines after the first line that equals `marker` (none when absent).
@@ -199,17 +207,14 @@ TEST(ReportHeader, VersionTextIsRebuiltFromTheProgramVersion) {
   EXPECT_EQ(ProgramVersionText(), "5.21.0");
   Problem p = BaseProblem();
   p.VersionText = "0.0.1";
-  FakeCalcs fake;
-  const auto lines = Compose(p, ProblemOption::Review, fake);
+  const auto lines = Compose(p, ProblemOption::Review);
   EXPECT_EQ(p.VersionText, "5.21.0");
   EXPECT_EQ(lines[7], "     (Version 5.21.0)                  12/06/26, 7:05 am");
 }
 
 TEST(ReportHeader, EveryLineEndsInCrLf) {
   Problem p = BaseProblem();
-  FakeCalcs fake;
-  const std::string text =
-      ComposeReport(p, ProblemOption::Review, Time(2026, 12, 6, 7, 5), '.', fake.Table()).text;
+  const std::string text = Report(p).text;
   ASSERT_GE(text.size(), 2u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -228,8 +233,7 @@ TEST(ReportHeader, EveryLineEndsInCrLf) {
 
 TEST(ReportHeader, BannerWithoutTitle) {
   Problem p = BaseProblem();
-  FakeCalcs fake;
-  const auto lines = Compose(p, ProblemOption::Review, fake);
+  const auto lines = Compose(p, ProblemOption::Review);
   const std::vector<std::string> expected = {
       H + "* * * * * * * * * * * * * * * * * * * * * * * * * * *",
       H + "*                                                   *",
@@ -253,8 +257,7 @@ TEST(ReportHeader, BannerWithoutTitle) {
 TEST(ReportHeader, TitleComesFirstWithABlankLine) {
   Problem p = BaseProblem();
   p.OutputTitle = "Pier cap, span 2";
-  FakeCalcs fake;
-  const auto lines = Compose(p, ProblemOption::Review, fake);
+  const auto lines = Compose(p, ProblemOption::Review);
   EXPECT_EQ(lines[0], H + "Pier cap, span 2");
   EXPECT_EQ(lines[1], "");
   EXPECT_EQ(lines[2], H + "* * * * * * * * * * * * * * * * * * * * * * * * * * *");
@@ -286,8 +289,7 @@ TEST(ReportHeader, ProblemLineFollowsTheTypeAndTheSelections) {
     p.OutMomCap = c.momCap;
     p.OutShearCap = c.shearCap;
     p.MomentUlt = 0;  // no calculation block
-    FakeCalcs fake;
-    const auto lines = Compose(p, ProblemOption::Design, fake);
+    const auto lines = Compose(p, ProblemOption::Design);
     EXPECT_EQ(lines[11], H + c.line) << c.problemType << " " << c.momCap << c.shearCap;
   }
 }
@@ -309,8 +311,7 @@ TEST(ReportCriteria, CodeLineByCode) {
     Problem p = BaseProblem();
     p.CodeKey = key;
     p.MomentUlt = 0;
-    FakeCalcs fake;
-    const auto lines = Compose(p, ProblemOption::Design, fake);
+    const auto lines = Compose(p, ProblemOption::Design);
     auto block = Between(lines, H + "D E S I G N   C R I T E R I A",
                          H + "STRENGTH REDUCTION AND RESISTANCE FACTORS:");
     std::vector<std::string> expected = {H + "D E S I G N   C R I T E R I A", H + kRule, ""};
@@ -338,8 +339,7 @@ TEST(ReportCriteria, FactorsAndStressBlock) {
   p.PhiReinf = 0.85f;
   p.A1 = 0.8125f;
   p.B1 = 0.89375f;
-  FakeCalcs fake;
-  const auto lines = Compose(p, ProblemOption::Review, fake);
+  const auto lines = Compose(p, ProblemOption::Review);
   const std::vector<std::string> expected = {
       H + "STRENGTH REDUCTION AND RESISTANCE FACTORS:",
       "",
@@ -364,8 +364,7 @@ TEST(ReportCriteria, FactorsAndStressBlock) {
 
 TEST(ReportInputs, MaterialProperties) {
   Problem p = BaseProblem();
-  FakeCalcs fake;
-  const auto lines = Compose(p, ProblemOption::Review, fake);
+  const auto lines = Compose(p, ProblemOption::Review);
   const std::vector<std::string> expected = {
       H + "M A T E R I A L   P R O P E R T I E S",
       H + kRule,
@@ -394,8 +393,7 @@ TEST(ReportInputs, ReinforcingSteelEchoFollowsProblemType) {
     Problem p = BaseProblem();
     p.ProblemType = c.type;
     p.MomentUlt = 0;
-    FakeCalcs fake;
-    const auto lines = Compose(p, ProblemOption::Design, fake);
+    const auto lines = Compose(p, ProblemOption::Design);
     std::vector<std::string> expected = {H + "R E I N F O R C I N G   S T E E L", H + kRule, ""};
     if (c.tensile) expected.push_back(tensile);
     expected.push_back(V + "Depth to tensile reinf     = 21.5");
@@ -413,8 +411,7 @@ TEST(ReportInputs, ReinforcingSteelEchoFollowsProblemType) {
 TEST(ReportInputs, DesignLoads) {
   Problem p = BaseProblem();
   p.MomentMin = -12.5f;
-  FakeCalcs fake;
-  const auto lines = Compose(p, ProblemOption::Review, fake);
+  const auto lines = Compose(p, ProblemOption::Review);
   const std::vector<std::string> expected = {
       H + "D E S I G N   L O A D S",
       H + kRule,
@@ -430,8 +427,7 @@ TEST(ReportInputs, DesignLoads) {
 
 TEST(ReportInputs, DecimalSeparatorReplacesThePoint) {
   Problem p = BaseProblem();
-  FakeCalcs fake;
-  const auto lines = Compose(p, ProblemOption::Review, fake, ',');
+  const auto lines = Compose(p, ProblemOption::Review, ',');
   EXPECT_TRUE(Contains(lines, V + "Flexure reduction factor            = 0,90"));
   EXPECT_TRUE(Contains(lines, V + "Ratio of average concrete strength  = 0,8500"));
   EXPECT_TRUE(Contains(lines, V + "Concrete modulus of elasticity      = 3,6050E+06"));
@@ -560,22 +556,19 @@ TEST(ReportChoice, FailedEntryTestsEndSilentlyAfterTheSection) {
 TEST(ReportChoice, TheOptionDecidesNotTheProblemType) {
   Problem p = BaseProblem();
   p.ProblemType = "review";
-  FakeCalcs fake;
-  auto lines = Compose(p, ProblemOption::Design, fake);
+  auto lines = Compose(p, ProblemOption::Design);
   EXPECT_TRUE(Contains(lines, H + "M O M E N T   D E S I G N   C A L C U L A T I O N S"));
   EXPECT_TRUE(Contains(lines, H + "Shear and moment review problem"));
 
   p = BaseProblem();
   p.ProblemType = "design";
-  FakeCalcs fake2;
-  lines = Compose(p, ProblemOption::VDesign, fake2);
+  lines = Compose(p, ProblemOption::VDesign);
   EXPECT_TRUE(Contains(lines, H + "S H E A R   D E S I G N   C A L C U L A T I O N S"));
   EXPECT_TRUE(Contains(lines, H + "Moment design problem"));
 
   p = BaseProblem();
   p.ProblemType = "Vdesign";
-  FakeCalcs fake3;
-  lines = Compose(p, ProblemOption::Review, fake3);
+  lines = Compose(p, ProblemOption::Review);
   EXPECT_TRUE(Contains(lines, H + "M O M E N T   R E V I E W   C A L C U L A T I O N S"));
 }
 
@@ -1389,8 +1382,7 @@ TEST(ReportFault, CalculationFaultKeepsTheLinesBeforeIt) {
   Problem p = BaseProblem();
   FakeCalcs fake;
   fake.effects["MomentCapability"] = [](Problem&) { throw CalcError(Fault::DivisionByZero); };
-  const ReportText report =
-      ComposeReport(p, ProblemOption::Review, Time(2026, 12, 6, 7, 5), '.', fake.Table());
+  const ReportText report = Report(p, fake);
   EXPECT_TRUE(report.stoppedByFault);
   const auto lines = Split(report.text);
   EXPECT_TRUE(AfterSection(lines).empty());
@@ -1406,8 +1398,7 @@ TEST(ReportFault, PrintedExpressionOverflows) {
     q.BlockDepth = 4;
     q.CSteelStrain = 10;
   };
-  const ReportText report =
-      ComposeReport(p, ProblemOption::Review, Time(2026, 12, 6, 7, 5), '.', fake.Table());
+  const ReportText report = Report(p, fake);
   EXPECT_TRUE(report.stoppedByFault);
   EXPECT_EQ(Split(report.text).back(), V + "Stress block depth          = 4.0000E+00");
 }
@@ -1416,8 +1407,7 @@ TEST(ReportFault, SectionInertiasFault) {
   Problem p = BaseProblem();
   FakeCalcs fake;
   fake.effects["SectionInertias"] = [](Problem&) { throw CalcError(Fault::NegativeRoot); };
-  const ReportText report =
-      ComposeReport(p, ProblemOption::Review, Time(2026, 12, 6, 7, 5), '.', fake.Table());
+  const ReportText report = Report(p, fake);
   EXPECT_TRUE(report.stoppedByFault);
   EXPECT_EQ(Split(report.text).back(), V + "Height = 24");
 }
@@ -1426,147 +1416,93 @@ TEST(ReportFault, SectionInertiasFault) {
 
 namespace fs = std::filesystem;
 
-class ReportFile : public ::testing::Test {
+class ReportFile : public TempFolderTest {
  protected:
-  void SetUp() override {
-    std::random_device seed;
-    dir_ = fs::temp_directory_path() / ("kestal-report-" + std::to_string(seed()));
-    fs::create_directories(dir_);
+  // Writes the review of the base problem to `name` in the test folder.
+  ReportOutcome Write(const std::string& name, FakeCalcs fake = {}) {
+    Problem p = BaseProblem();
+    p.OutputFile = PathOf(name);
+    return WriteReport(p, ProblemOption::Review, kWhen, '.', fake.Table());
   }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(dir_, ec);
-  }
-
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static void Put(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-  }
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_))
-      names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  fs::path dir_;
+  const std::vector<std::string> justTheReport_ = {"beam.out"};
 };
 
-const std::tm kWhen = Time(2026, 12, 6, 7, 5);
-
 TEST_F(ReportFile, WritesTheComposedReport) {
-  Problem p = BaseProblem();
-  p.OutputFile = (dir_ / "beam.out").string();
-  FakeCalcs fake;
-  EXPECT_EQ(WriteReport(p, ProblemOption::Review, kWhen, '.', fake.Table()),
-            ReportOutcome::Written);
+  EXPECT_EQ(Write("beam.out"), ReportOutcome::Written);
   Problem q = BaseProblem();
-  FakeCalcs again;
-  EXPECT_EQ(Read(dir_ / "beam.out"),
-            ComposeReport(q, ProblemOption::Review, kWhen, '.', again.Table()).text);
-  EXPECT_EQ(Entries(), std::vector<std::string>{"beam.out"});
+  FakeCalcs fake;
+  EXPECT_EQ(ReadBytes(PathOf("beam.out")), Report(q, fake).text);
+  EXPECT_EQ(Entries(), justTheReport_);
 }
 
 TEST_F(ReportFile, ReplacesAnExistingFileCompletely) {
-  Problem p = BaseProblem();
-  p.OutputFile = (dir_ / "beam.out").string();
-  Put(dir_ / "beam.out", std::string(100000, '~'));
-  FakeCalcs fake;
-  EXPECT_EQ(WriteReport(p, ProblemOption::Review, kWhen, '.', fake.Table()),
-            ReportOutcome::Written);
-  const std::string text = Read(dir_ / "beam.out");
+  WriteBytes(PathOf("beam.out"), std::string(100000, '~'));
+  EXPECT_EQ(Write("beam.out"), ReportOutcome::Written);
+  const std::string text = ReadBytes(PathOf("beam.out"));
   EXPECT_EQ(text.find('~'), std::string::npos);
   EXPECT_EQ(text.rfind("     * * * * *", 0), 0u);
-  EXPECT_EQ(Entries(), std::vector<std::string>{"beam.out"});
+  EXPECT_EQ(Entries(), justTheReport_);
 }
 
 TEST_F(ReportFile, KeepsThePermissionsOfTheFileItReplaces) {
-  Put(dir_ / "beam.out", "old report\r\n");
+  WriteBytes(PathOf("beam.out"), "old report\r\n");
   const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-  fs::permissions(dir_ / "beam.out", mode, fs::perm_options::replace);
-  ASSERT_TRUE(ReplaceFileAtomically((dir_ / "beam.out").string(), "new report\r\n"));
-  EXPECT_EQ(Read(dir_ / "beam.out"), "new report\r\n");
-  EXPECT_EQ(fs::status(dir_ / "beam.out").permissions(), mode);
+  fs::permissions(PathOf("beam.out"), mode, fs::perm_options::replace);
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("beam.out"), "new report\r\n"));
+  EXPECT_EQ(ReadBytes(PathOf("beam.out")), "new report\r\n");
+  EXPECT_EQ(fs::status(PathOf("beam.out")).permissions(), mode);
 }
 
 TEST_F(ReportFile, CalculationFaultStillPutsThePartialReportInPlace) {
-  Problem p = BaseProblem();
-  p.OutputFile = (dir_ / "beam.out").string();
-  Put(dir_ / "beam.out", "old report\r\n");
+  WriteBytes(PathOf("beam.out"), "old report\r\n");
   FakeCalcs fake;
   fake.effects["MomentCapability"] = [](Problem&) { throw CalcError(Fault::DivisionByZero); };
-  EXPECT_EQ(WriteReport(p, ProblemOption::Review, kWhen, '.', fake.Table()),
-            ReportOutcome::StoppedByFault);
-  const auto lines = Split(Read(dir_ / "beam.out"));
+  EXPECT_EQ(Write("beam.out", fake), ReportOutcome::StoppedByFault);
+  const auto lines = Split(ReadBytes(PathOf("beam.out")));
   EXPECT_EQ(lines.front(), H + "* * * * * * * * * * * * * * * * * * * * * * * * * * *");
   EXPECT_TRUE(AfterSection(lines).empty());
-  EXPECT_EQ(Entries(), std::vector<std::string>{"beam.out"});
+  EXPECT_EQ(Entries(), justTheReport_);
 }
 
 TEST_F(ReportFile, TargetIsAFolder) {
-  Problem p = BaseProblem();
-  fs::create_directory(dir_ / "beam.out");
-  Put(dir_ / "beam.out" / "inside.txt", "keep");
-  p.OutputFile = (dir_ / "beam.out").string();
-  FakeCalcs fake;
-  EXPECT_EQ(WriteReport(p, ProblemOption::Review, kWhen, '.', fake.Table()),
-            ReportOutcome::IoFailure);
-  EXPECT_TRUE(fs::is_directory(dir_ / "beam.out"));
-  EXPECT_EQ(Read(dir_ / "beam.out" / "inside.txt"), "keep");
-  EXPECT_EQ(Entries(), std::vector<std::string>{"beam.out"});
+  fs::create_directory(PathOf("beam.out"));
+  WriteBytes(folder_ / "beam.out" / "inside.txt", "keep");
+  EXPECT_EQ(Write("beam.out"), ReportOutcome::IoFailure);
+  EXPECT_TRUE(fs::is_directory(PathOf("beam.out")));
+  EXPECT_EQ(ReadBytes(folder_ / "beam.out" / "inside.txt"), "keep");
+  EXPECT_EQ(Entries(), justTheReport_);
 }
 
-TEST_F(ReportFile, FolderDoesNotExist) {
-  Problem p = BaseProblem();
-  p.OutputFile = (dir_ / "missing" / "beam.out").string();
-  FakeCalcs fake;
-  EXPECT_EQ(WriteReport(p, ProblemOption::Review, kWhen, '.', fake.Table()),
-            ReportOutcome::IoFailure);
-  EXPECT_TRUE(Entries().empty());
-}
-
-TEST_F(ReportFile, EmptyFileName) {
-  Problem p = BaseProblem();
-  p.OutputFile = (dir_ / "").string();
-  FakeCalcs fake;
-  EXPECT_EQ(WriteReport(p, ProblemOption::Review, kWhen, '.', fake.Table()),
-            ReportOutcome::IoFailure);
+TEST_F(ReportFile, MissingFolderOrEmptyFileName) {
+  EXPECT_EQ(Write("missing/beam.out"), ReportOutcome::IoFailure);
+  EXPECT_EQ(Write(""), ReportOutcome::IoFailure);
   EXPECT_TRUE(Entries().empty());
 }
 
 TEST_F(ReportFile, FolderNotWritableLeavesTheOldFile) {
-  Put(dir_ / "beam.out", "old report\r\n");
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
+  WriteBytes(PathOf("beam.out"), "old report\r\n");
+  fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec,
+                  fs::perm_options::replace);
   {
     // An administrator writes anyway; the test then has nothing to show.
-    std::ofstream probe(dir_ / "probe");
+    std::ofstream probe(folder_ / "probe");
     if (probe) {
       probe.close();
-      fs::remove(dir_ / "probe");
+      fs::remove(folder_ / "probe");
       GTEST_SKIP() << "the folder stays writable for this user";
     }
   }
-  Problem p = BaseProblem();
-  p.OutputFile = (dir_ / "beam.out").string();
-  FakeCalcs fake;
-  EXPECT_EQ(WriteReport(p, ProblemOption::Review, kWhen, '.', fake.Table()),
-            ReportOutcome::IoFailure);
-  EXPECT_EQ(Read(dir_ / "beam.out"), "old report\r\n");
-  EXPECT_EQ(Entries(), std::vector<std::string>{"beam.out"});
+  EXPECT_EQ(Write("beam.out"), ReportOutcome::IoFailure);
+  EXPECT_EQ(ReadBytes(PathOf("beam.out")), "old report\r\n");
+  EXPECT_EQ(Entries(), justTheReport_);
 }
 
 TEST_F(ReportFile, ReplaceKeepsBytesExactly) {
   const std::string text = std::string("line one\r\n\r\n") + '\0' + "\xE9t\xE9\r\n";
-  ASSERT_TRUE(ReplaceFileAtomically((dir_ / "a.out").string(), text));
-  EXPECT_EQ(Read(dir_ / "a.out"), text);
-  ASSERT_TRUE(ReplaceFileAtomically((dir_ / "a.out").string(), "short"));
-  EXPECT_EQ(Read(dir_ / "a.out"), "short");
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("a.out"), text));
+  EXPECT_EQ(ReadBytes(PathOf("a.out")), text);
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("a.out"), "short"));
+  EXPECT_EQ(ReadBytes(PathOf("a.out")), "short");
 }
 
 }  // namespace
