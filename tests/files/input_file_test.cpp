@@ -8,16 +8,15 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <random>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/problem_ops.h"
-#include "support/record_fields.h"
 #include "platform/scripted_platform.h"
+#include "support/problems.h"
+#include "support/record_fields.h"
 
 namespace kestal {
 namespace {
@@ -217,46 +216,17 @@ Problem EarlierProblem() {
   return p;
 }
 
-class InputFileTest : public ::testing::Test {
+class InputFileTest : public support::TempFolderTest {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() /
-              ("kestal-input-" + std::to_string(::getpid()) + "-" + info->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(folder_, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-  std::string WriteBytes(const std::string& name, const std::string& bytes) const {
-    const std::string path = PathOf(name);
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    return path;
-  }
-
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  std::set<std::string> FolderListing(const fs::path& folder) const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
+  // Writes `bytes` as file `name` in the test folder.
+  std::string Put(const std::string& name, const std::string& bytes) const {
+    support::WriteBytes(PathOf(name), bytes);
+    return PathOf(name);
   }
 
   // Loads `bytes` as file `name` into `p`.
   bool Load(Problem& p, const std::string& bytes, const std::string& name = "beam.in") {
-    const std::string path = WriteBytes(name, bytes);
+    const std::string path = Put(name, bytes);
     return ReadInputFile(p, tips_, FileChoice{path, name}, platform_);
   }
 
@@ -274,7 +244,6 @@ class InputFileTest : public ::testing::Test {
     EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kReadError});
   }
 
-  fs::path folder_;
   ScriptedPlatform platform_;
   ToolTips tips_;
 };
@@ -613,39 +582,39 @@ TEST_F(InputFileTest, WritesTheKnownFile) {
   Problem p = KnownProblem(section::Tee);
   p.InputFile = PathOf("beam.in");
   EXPECT_TRUE(WriteInputFile(p, platform_));
-  EXPECT_EQ(ReadBytes(p.InputFile), KnownText(section::Tee));
+  EXPECT_EQ(support::ReadBytes(p.InputFile), KnownText(section::Tee));
   EXPECT_TRUE(platform_.events().empty());
-  EXPECT_EQ(FolderListing(folder_), std::set<std::string>{"beam.in"});
+  EXPECT_EQ(Entries(folder_), std::vector<std::string>{"beam.in"});
 }
 
 TEST_F(InputFileTest, ReplacesAnExistingFileWhole) {
-  const std::string path = WriteBytes("beam.in", std::string(5000, 'x'));
+  const std::string path = Put("beam.in", std::string(5000, 'x'));
   Problem p = KnownProblem(section::Rectangular);
   p.InputFile = path;
   EXPECT_TRUE(WriteInputFile(p, platform_));
-  EXPECT_EQ(ReadBytes(path), KnownText(section::Rectangular));
+  EXPECT_EQ(support::ReadBytes(path), KnownText(section::Rectangular));
   EXPECT_TRUE(platform_.events().empty());
-  EXPECT_EQ(FolderListing(folder_), std::set<std::string>{"beam.in"});
+  EXPECT_EQ(Entries(folder_), std::vector<std::string>{"beam.in"});
 }
 
 // A save that cannot be done reports the error and leaves the folder as it
 // was: the old file byte for byte, no temporary file.
 TEST_F(InputFileTest, SavingThroughALinkWritesTheFileItPointsTo) {
   fs::create_directories(folder_ / "real");
-  WriteBytes("real/beam.in", "old");
+  Put("real/beam.in", "old");
   fs::create_symlink(folder_ / "real" / "beam.in", folder_ / "link.in");
   Problem p = KnownProblem(section::Box);
   p.InputFile = PathOf("link.in");
   EXPECT_TRUE(WriteInputFile(p, platform_));
   EXPECT_TRUE(fs::is_symlink(folder_ / "link.in"));
-  EXPECT_EQ(ReadBytes(PathOf("real/beam.in")), KnownText(section::Box));
-  EXPECT_EQ(FolderListing(folder_ / "real"), std::set<std::string>{"beam.in"});
-  EXPECT_EQ(FolderListing(folder_), (std::set<std::string>{"link.in", "real"}));
+  EXPECT_EQ(support::ReadBytes(PathOf("real/beam.in")), KnownText(section::Box));
+  EXPECT_EQ(Entries(folder_ / "real"), std::vector<std::string>{"beam.in"});
+  EXPECT_EQ(Entries(folder_), (std::vector<std::string>{"link.in", "real"}));
 }
 
 TEST_F(InputFileTest, AFailedSaveLeavesEverythingAsItWas) {
   const std::string old = "old contents\r\n";
-  WriteBytes("keep.in", old);
+  Put("keep.in", old);
   fs::create_directories(folder_ / "a folder" / "inside");
   const std::vector<std::string> targets = {
       PathOf("a folder"),              // a directory
@@ -659,9 +628,9 @@ TEST_F(InputFileTest, AFailedSaveLeavesEverythingAsItWas) {
     p.InputFile = target;
     EXPECT_FALSE(WriteInputFile(p, platform_)) << target;
     EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError}) << target;
-    EXPECT_EQ(FolderListing(folder_), (std::set<std::string>{"a folder", "keep.in"})) << target;
-    EXPECT_EQ(FolderListing(folder_ / "a folder"), std::set<std::string>{"inside"});
-    EXPECT_EQ(ReadBytes(PathOf("keep.in")), old);
+    EXPECT_EQ(Entries(folder_), (std::vector<std::string>{"a folder", "keep.in"})) << target;
+    EXPECT_EQ(Entries(folder_ / "a folder"), std::vector<std::string>{"inside"});
+    EXPECT_EQ(support::ReadBytes(PathOf("keep.in")), old);
   }
 }
 
@@ -681,8 +650,8 @@ TEST_F(InputFileTest, AReadOnlyFolderOrFileIsNotWritten) {
     p.InputFile = (locked / name).string();
     EXPECT_FALSE(WriteInputFile(p, platform_));
     EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError});
-    EXPECT_EQ(FolderListing(locked), std::set<std::string>{"beam.in"});
-    EXPECT_EQ(ReadBytes((locked / "beam.in").string()), old);
+    EXPECT_EQ(Entries(locked), std::vector<std::string>{"beam.in"});
+    EXPECT_EQ(support::ReadBytes((locked / "beam.in").string()), old);
   }
   // A read-only file in a folder that may be written is not replaced either.
   fs::permissions(locked, fs::perms::owner_all);
@@ -691,8 +660,8 @@ TEST_F(InputFileTest, AReadOnlyFolderOrFileIsNotWritten) {
   p.InputFile = (locked / "beam.in").string();
   EXPECT_FALSE(WriteInputFile(p, platform_));
   EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError});
-  EXPECT_EQ(FolderListing(locked), std::set<std::string>{"beam.in"});
-  EXPECT_EQ(ReadBytes((locked / "beam.in").string()), old);
+  EXPECT_EQ(Entries(locked), std::vector<std::string>{"beam.in"});
+  EXPECT_EQ(support::ReadBytes((locked / "beam.in").string()), old);
 }
 
 TEST_F(InputFileTest, LoadReplacesTheWholeProblem) {
