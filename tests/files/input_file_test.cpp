@@ -22,7 +22,7 @@ namespace kestal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ChangedFields;
+using namespace support;
 const std::vector<std::string> kNoField;
 
 const PlatformEvent kReadError =
@@ -216,11 +216,11 @@ Problem EarlierProblem() {
   return p;
 }
 
-class InputFileTest : public support::TempFolderTest {
+class InputFileTest : public TempFolderTest {
  protected:
   // Writes `bytes` as file `name` in the test folder.
   std::string Put(const std::string& name, const std::string& bytes) const {
-    support::WriteBytes(PathOf(name), bytes);
+    WriteBytes(PathOf(name), bytes);
     return PathOf(name);
   }
 
@@ -582,7 +582,7 @@ TEST_F(InputFileTest, WritesTheKnownFile) {
   Problem p = KnownProblem(section::Tee);
   p.InputFile = PathOf("beam.in");
   EXPECT_TRUE(WriteInputFile(p, platform_));
-  EXPECT_EQ(support::ReadBytes(p.InputFile), KnownText(section::Tee));
+  EXPECT_EQ(ReadBytes(p.InputFile), KnownText(section::Tee));
   EXPECT_TRUE(platform_.events().empty());
   EXPECT_EQ(Entries(folder_), std::vector<std::string>{"beam.in"});
 }
@@ -592,7 +592,7 @@ TEST_F(InputFileTest, ReplacesAnExistingFileWhole) {
   Problem p = KnownProblem(section::Rectangular);
   p.InputFile = path;
   EXPECT_TRUE(WriteInputFile(p, platform_));
-  EXPECT_EQ(support::ReadBytes(path), KnownText(section::Rectangular));
+  EXPECT_EQ(ReadBytes(path), KnownText(section::Rectangular));
   EXPECT_TRUE(platform_.events().empty());
   EXPECT_EQ(Entries(folder_), std::vector<std::string>{"beam.in"});
 }
@@ -607,7 +607,7 @@ TEST_F(InputFileTest, SavingThroughALinkWritesTheFileItPointsTo) {
   p.InputFile = PathOf("link.in");
   EXPECT_TRUE(WriteInputFile(p, platform_));
   EXPECT_TRUE(fs::is_symlink(folder_ / "link.in"));
-  EXPECT_EQ(support::ReadBytes(PathOf("real/beam.in")), KnownText(section::Box));
+  EXPECT_EQ(ReadBytes(PathOf("real/beam.in")), KnownText(section::Box));
   EXPECT_EQ(Entries(folder_ / "real"), std::vector<std::string>{"beam.in"});
   EXPECT_EQ(Entries(folder_), (std::vector<std::string>{"link.in", "real"}));
 }
@@ -630,7 +630,7 @@ TEST_F(InputFileTest, AFailedSaveLeavesEverythingAsItWas) {
     EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError}) << target;
     EXPECT_EQ(Entries(folder_), (std::vector<std::string>{"a folder", "keep.in"})) << target;
     EXPECT_EQ(Entries(folder_ / "a folder"), std::vector<std::string>{"inside"});
-    EXPECT_EQ(support::ReadBytes(PathOf("keep.in")), old);
+    EXPECT_EQ(ReadBytes(PathOf("keep.in")), old);
   }
 }
 
@@ -651,7 +651,7 @@ TEST_F(InputFileTest, AReadOnlyFolderOrFileIsNotWritten) {
     EXPECT_FALSE(WriteInputFile(p, platform_));
     EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError});
     EXPECT_EQ(Entries(locked), std::vector<std::string>{"beam.in"});
-    EXPECT_EQ(support::ReadBytes((locked / "beam.in").string()), old);
+    EXPECT_EQ(ReadBytes((locked / "beam.in").string()), old);
   }
   // A read-only file in a folder that may be written is not replaced either.
   fs::permissions(locked, fs::perms::owner_all);
@@ -661,7 +661,7 @@ TEST_F(InputFileTest, AReadOnlyFolderOrFileIsNotWritten) {
   EXPECT_FALSE(WriteInputFile(p, platform_));
   EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError});
   EXPECT_EQ(Entries(locked), std::vector<std::string>{"beam.in"});
-  EXPECT_EQ(support::ReadBytes((locked / "beam.in").string()), old);
+  EXPECT_EQ(ReadBytes((locked / "beam.in").string()), old);
 }
 
 TEST_F(InputFileTest, LoadReplacesTheWholeProblem) {

@@ -11,8 +11,7 @@
 namespace kestal {
 namespace {
 
-using testing::ChangedFields;
-using testing::MarkedProblem;
+using namespace support;
 
 struct StrengthCase {
   const char* code;

@@ -11,13 +11,7 @@
 namespace kestal {
 namespace {
 
-using testing::ChangedFields;
-using testing::MarkedProblem;
-
-std::vector<std::string> Sorted(std::vector<std::string> v) {
-  std::sort(v.begin(), v.end());
-  return v;
-}
+using namespace support;
 
 const std::vector<std::string> kDimensionFields = {
     "RecB",    "RecH", "BoxH",    "BoxBtop", "BoxHtop", "BoxBbot",       "BoxHbot",

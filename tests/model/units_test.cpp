@@ -10,8 +10,7 @@
 namespace kestal {
 namespace {
 
-using testing::ChangedFields;
-using testing::MarkedProblem;
+using namespace support;
 
 struct FactorRow {
   const char* units;

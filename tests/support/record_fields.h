@@ -3,6 +3,7 @@
 // Every field of the record by name, so that a test can state which fields a
 // procedure changed and which it left alone.
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <string>
@@ -12,7 +13,7 @@
 
 #include "model/problem.h"
 
-namespace kestal::testing {
+namespace kestal::support {
 
 struct FieldRef {
   const char* name;
@@ -164,6 +165,11 @@ inline std::vector<std::string> ChangedFields(const Problem& before, const Probl
   return changed;
 }
 
+inline std::vector<std::string> Sorted(std::vector<std::string> names) {
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 // A record whose every number holds a value no procedure sets, so that any
 // field a procedure writes shows up as changed.
 inline Problem MarkedProblem() {
@@ -185,4 +191,4 @@ inline Problem MarkedProblem() {
   return p;
 }
 
-}  // namespace kestal::testing
+}  // namespace kestal::support
