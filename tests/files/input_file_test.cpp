@@ -87,23 +87,12 @@ const std::vector<RealField>& DimensionsOf(int32_t sectionType) {
 // A review problem with a value in every stored field; the dimensions of all
 // three shapes are filled so that a test sees which of them are stored.
 Problem KnownProblem(int32_t sectionType) {
-  Problem p;
+  Problem p = EnglishBeam(code::ACI);
   p.OutputTitle = "Beam B-1, span 2";
-  p.Units = "English";
-  p.CodeKey = "aci";
   p.ProblemType = "review";
-  p.Phi = 0.9f;
   p.VPhi = 0.85f;
-  p.PhiConc = 1;
-  p.PhiReinf = 1;
-  p.A1 = 0.85f;
-  p.B1 = 0.85f;
-  p.Emax = 0.003f;
-  p.ConcreteStrength = 4000;
   p.Ec = 3604997;
   p.Frup = 474.3f;
-  p.SteelStrength = 60000;
-  p.Er = 29000000;
   p.ModularRatio = 8;
   p.Ag = 1;
   p.Cover = 2.5f;
@@ -119,19 +108,10 @@ Problem KnownProblem(int32_t sectionType) {
   p.MomentMax = 150;
   p.MomentMin = -20.5f;
   p.ShearUlt = 45.25f;
+  SetRectangle(p, 12, 24);
+  SetBox(p, 48, 60, 7.5f, 40, 6, 14);
+  SetTee(p, 36, 48, 6, 12);
   p.SectionType = sectionType;
-  p.RecB = 12;
-  p.RecH = 24;
-  p.BoxH = 48;
-  p.BoxBtop = 60;
-  p.BoxHtop = 7.5f;
-  p.BoxBbot = 40;
-  p.BoxHbot = 6;
-  p.BoxBweb = 14;
-  p.TeeH = 36;
-  p.TeeBtop = 48;
-  p.TeeHtop = 6;
-  p.TeeBweb = 12;
   p.OutSectProp = 1;
   p.OutMomCap = 1;
   p.OutShearCap = 1;
@@ -187,23 +167,16 @@ std::string ReplacedAll(std::string text, const std::string& from, const std::st
 // The record a load starts from: the start-up problem with a section of
 // every shape and results of an earlier calculation.
 Problem EarlierProblem() {
-  Problem p;
-  ToolTips tips;
-  StartUp(p, tips);
+  Problem p = Started();
   p.OutputTitle = "Earlier beam";
   p.OutputFile = "/reports/earlier.out";
   p.OutputFileTitle = "earlier.out";
   p.InputFile = "/inputs/earlier.in";
   p.InputFileTitle = "earlier.in";
-  p.SectionType = section::Tee;
-  p.RecB = 10;
-  p.RecH = 20;
+  SetRectangle(p, 10, 20);
   p.BoxH = 30;
   p.BoxBweb = 8;
-  p.TeeH = 40;
-  p.TeeBtop = 50;
-  p.TeeHtop = 5;
-  p.TeeBweb = 10;
+  SetTee(p, 40, 50, 5, 10);
   p.SectionDefined = 1;
   p.TSteelArea = 9;
   p.MomentUlt = 999;

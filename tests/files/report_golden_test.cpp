@@ -28,9 +28,7 @@ using namespace support;
 // then the section (closing the section window runs the gross properties)
 // and the inputs.
 Problem Start(const char* code, bool metric, ProblemOption type) {
-  Problem p;
-  ToolTips tips;
-  StartUp(p, tips);
+  Problem p = Started();
   ChooseCode(p, code);
   if (metric) ChooseMetric(p);
   ChooseProblemType(p, type);

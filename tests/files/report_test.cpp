@@ -56,22 +56,11 @@ struct FakeCalcs {
 };
 
 Problem BaseProblem() {
-  Problem p;
-  p.Units = "English";
+  Problem p = EnglishBeam(code::ACI);
   p.ProblemType = "review";
-  p.CodeKey = "aci";
-  p.Phi = 0.9f;
   p.VPhi = 0.85f;
-  p.PhiConc = 1;
-  p.PhiReinf = 1;
-  p.A1 = 0.85f;
-  p.B1 = 0.85f;
-  p.Emax = 0.003f;
-  p.ConcreteStrength = 4000;
   p.Ec = 3605000;
   p.Frup = 474.5f;
-  p.SteelStrength = 60000;
-  p.Er = 29000000;
   p.ModularRatio = 8;
   p.Ag = 1;
   p.TSteelArea = 3;
@@ -91,7 +80,6 @@ Problem BaseProblem() {
   p.OutSectProp = 1;
   p.OutMomCap = 1;
   p.OutShearCap = 1;
-  p.MomentArmFactor = 12;
   p.OutputFileTitle = "beam.out";
   return p;
 }

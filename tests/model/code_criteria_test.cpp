@@ -122,22 +122,6 @@ TEST(SetCodeDefaults, UnknownKeysChangeNothing) {
   }
 }
 
-TEST(SetCodeDefaults, ReloadingOverwritesEditedCriteria) {
-  Problem p;
-  p.Units = "Metric";
-  p.CodeKey = "csa";
-  SetCodeDefaults(p);
-  p.A1 = 0.5f;
-  p.PhiConc = 0.1f;
-  p.ConcreteStrength = 60;
-  p.Ag = 14;
-  SetCodeDefaults(p);
-  EXPECT_EQ(p.A1, 0.813f);
-  EXPECT_EQ(p.PhiConc, 0.65f);
-  EXPECT_EQ(p.ConcreteStrength, 25);
-  EXPECT_EQ(p.Ag, 20);
-}
-
 TEST(SetCodeDefaults, LrfdKeepsTheAggregateSizeLeftBefore) {
   struct Case {
     const char* units;

@@ -17,8 +17,17 @@
 
 #include "model/checked.h"
 #include "model/problem.h"
+#include "model/problem_ops.h"
 
 namespace kestal::support {
+
+// The problem as the program starts (English, "arema", design).
+inline Problem Started() {
+  Problem p;
+  ToolTips tips;
+  StartUp(p, tips);
+  return p;
+}
 
 // The unit factors each unit system sets.
 inline void SetEnglishUnits(Problem& p) {
