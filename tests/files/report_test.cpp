@@ -725,31 +725,32 @@ TEST(ReportShearDesign, RequiredSteelAboveTheMinimum) {
   EXPECT_FLOAT_EQ(p.VSteelArea, 0.0123f);
 }
 
-TEST(ReportShearDesign, RequiredSteelRaisedToTheMinimum) {
-  Problem p = BaseProblem();
-  p.CodeKey = "aci";
-  FakeCalcs fake;
-  fake.effects["ConcreteShearStrength"] = ShearResults;
-  fake.effects["MinimumShearSteel"] = [](Problem& q) { q.MinShearSteel = 0.01f; };
-  fake.effects["RequiredShearSteel"] = [](Problem& q) { q.VSteelArea = 0.0042f; };
-  const auto lines = Compose(p, ProblemOption::VDesign, fake);
-  EXPECT_TRUE(Contains(lines, V + "Required Av / s      = 1.0000E-02"));
-  EXPECT_EQ(fake.calls, kShearDesignCalls);
-  EXPECT_EQ(p.VSteelArea, 0.01f);
-}
-
-TEST(ReportShearDesign, ConcreteAloneGivesTheMinimum) {
-  for (float shear : {24.5f, 10.0f}) {  // equal to and below the concrete strength
+// The required Av / s is never below the minimum; when the concrete alone
+// carries the shear the minimum is all that is asked, without computing more.
+TEST(ReportShearDesign, RequiredSteelIsAtLeastTheMinimum) {
+  struct Case {
+    const char* code;
+    float shear, minimum, required;  // required < 0: not computed
+    const char* line;
+  } cases[] = {
+      {"aci", 40, 0.01f, 0.0042f, "1.0000E-02"},
+      {"csa", 24.5f, 0.25f, -1, "2.5000E-01"},  // equal to the concrete strength
+      {"csa", 10, 0.25f, -1, "2.5000E-01"},
+  };
+  for (const auto& c : cases) {
     Problem p = BaseProblem();
-    p.CodeKey = "csa";
-    p.ShearUlt = shear;
+    p.CodeKey = c.code;
+    p.ShearUlt = c.shear;
     FakeCalcs fake;
     fake.effects["ConcreteShearStrength"] = ShearResults;
-    fake.effects["MinimumShearSteel"] = [](Problem& q) { q.MinShearSteel = 0.25f; };
+    fake.effects["MinimumShearSteel"] = [&c](Problem& q) { q.MinShearSteel = c.minimum; };
+    fake.effects["RequiredShearSteel"] = [&c](Problem& q) { q.VSteelArea = c.required; };
     const auto lines = Compose(p, ProblemOption::VDesign, fake);
-    EXPECT_TRUE(Contains(lines, V + "Required Av / s      = 2.5000E-01")) << shear;
-    EXPECT_EQ(p.VSteelArea, 0.25f);
-    EXPECT_EQ(fake.calls.back(), "MaximumShearSpacing");
+    EXPECT_TRUE(Contains(lines, V + "Required Av / s      = " + c.line)) << c.code << c.shear;
+    EXPECT_EQ(p.VSteelArea, c.minimum);
+    std::vector<std::string> calls = kShearDesignCalls;
+    if (c.required < 0) calls.pop_back();
+    EXPECT_EQ(fake.calls, calls) << c.code << c.shear;
   }
 }
 
