@@ -14,7 +14,7 @@
 #include "commands/recording_view.h"
 #include "files/input_file.h"
 #include "model/problem_ops.h"
-#include "support/record_fields.h"
+#include "model/record_fields.h"
 #include "platform/recording_results.h"
 #include "platform/scripted_platform.h"
 
