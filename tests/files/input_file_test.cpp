@@ -570,6 +570,17 @@ TEST_F(InputFileTest, ReplacesAnExistingFileWhole) {
   EXPECT_EQ(Entries(folder_), std::vector<std::string>{"beam.in"});
 }
 
+TEST_F(InputFileTest, KeepsThePermissionsOfTheFileItReplaces) {
+  const std::string path = Put("beam.in", "old");
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(path, mode, fs::perm_options::replace);
+  Problem p = KnownProblem(section::Rectangular);
+  p.InputFile = path;
+  EXPECT_TRUE(WriteInputFile(p, platform_));
+  EXPECT_EQ(ReadBytes(path), KnownText(section::Rectangular));
+  EXPECT_EQ(fs::status(path).permissions(), mode);
+}
+
 // A save that cannot be done reports the error and leaves the folder as it
 // was: the old file byte for byte, no temporary file.
 TEST_F(InputFileTest, SavingThroughALinkWritesTheFileItPointsTo) {
