@@ -2,33 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "model/checked.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
-void ExpectClose(double actual, double expected, double rel = 1e-6) {
-  EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-12);
-}
+using namespace support;
 
 Problem English(const char* key) {
-  Problem p;
-  p.CodeKey = key;
-  p.Units = units::English;
-  p.InchPerLength = 1;
-  p.PsiPerStress = 1;
+  Problem p = EnglishUnits(key);
   p.SteelStrength = 60000;
   return p;
 }
 
 Problem Metric(const char* key) {
-  Problem p;
-  p.CodeKey = key;
-  p.Units = units::Metric;
-  p.InchPerLength = 0.0394f;
-  p.PsiPerStress = 145;
+  Problem p = MetricUnits(key);
   p.SteelStrength = 400;
   return p;
 }

@@ -7,18 +7,13 @@
 #include <vector>
 
 #include "analysis/gross_section.h"
-#include "flexure_fixtures.h"
 #include "model/numtext.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
-using fixtures::EnglishBeam;
-using fixtures::FaultOf;
-using fixtures::MetricBeam;
-using fixtures::SetBox;
-using fixtures::SetRectangle;
-using fixtures::SetTee;
+using namespace support;
 
 // The cracked transformed section worked out from its geometry: the neutral
 // axis where the first moments of the compressed concrete and the

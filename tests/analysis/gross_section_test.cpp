@@ -4,18 +4,13 @@
 
 #include <tuple>
 
-#include "flexure_fixtures.h"
 #include "model/numtext.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
-using fixtures::EnglishBeam;
-using fixtures::FaultOf;
-using fixtures::MetricBeam;
-using fixtures::SetBox;
-using fixtures::SetRectangle;
-using fixtures::SetTee;
+using namespace support;
 
 TEST(GrossSection, Rectangle12By24) {
   Problem p = EnglishBeam();

@@ -7,18 +7,13 @@
 #include <vector>
 
 #include "analysis/gross_section.h"
-#include "flexure_fixtures.h"
 #include "model/numtext.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
-using fixtures::EnglishBeam;
-using fixtures::FaultOf;
-using fixtures::MetricBeam;
-using fixtures::SetBox;
-using fixtures::SetRectangle;
-using fixtures::SetTee;
+using namespace support;
 
 // Rectangle 12 x 24, d = 21.5, As = 3.0 with the usual materials.
 Problem ReviewedRectangle(const char* codeKey = code::AREMA) {

@@ -2,63 +2,47 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "model/checked.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
-void ExpectClose(double actual, double expected, double rel = 1e-6) {
-  EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-12);
-}
+using namespace support;
 
-// English units; service moments 100 and 40 kip-ft, cracking moment 50.
-Problem Loads() {
+// English units; service moments 100 and 40 kip-ft, cracking moment 50;
+// tension steel As at depth d, modular ratio n.
+Problem Loads(float d, float as, float n) {
   Problem p;
   p.Units = units::English;
   p.MomentFactor = 12000;
   p.MomentMax = 100;
   p.MomentMin = 40;
   p.CrackMoment = 50;
+  p.DepthT = d;
+  p.TSteelArea = as;
+  p.ModularRatio = n;
   return p;
 }
 
 Problem Rectangle(float b, float d, float as, float n) {
-  Problem p = Loads();
-  p.SectionType = section::Rectangular;
-  p.RecB = b;
-  p.DepthT = d;
-  p.TSteelArea = as;
-  p.ModularRatio = n;
+  Problem p = Loads(d, as, n);
+  SetRectangle(p, b, 0);
   return p;
 }
 
 Problem Tee(float b, float hf, float bw, float d, float as, float n) {
-  Problem p = Loads();
-  p.SectionType = section::Tee;
-  p.TeeBtop = b;
-  p.TeeHtop = hf;
-  p.TeeBweb = bw;
-  p.TeeH = 2 * d;
-  p.DepthT = d;
-  p.TSteelArea = as;
-  p.ModularRatio = n;
+  Problem p = Loads(d, as, n);
+  SetTee(p, 2 * d, b, hf, bw);
   return p;
 }
 
+// Equal flanges top and bottom; the height is not needed.
 Problem Box(float b, float hf, float bw, float d, float as, float n) {
-  Problem p = Loads();
-  p.SectionType = section::Box;
-  p.BoxBtop = b;
-  p.BoxHtop = hf;
-  p.BoxBweb = bw;
-  p.BoxBbot = b;
-  p.BoxHbot = hf;
-  p.DepthT = d;
-  p.TSteelArea = as;
-  p.ModularRatio = n;
+  Problem p = Loads(d, as, n);
+  SetBox(p, 0, b, hf, b, hf, bw);
   return p;
 }
 

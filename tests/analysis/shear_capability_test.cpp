@@ -2,43 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "model/checked.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
-void ExpectClose(double actual, double expected, double rel = 1e-6) {
-  EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-12);
-}
-
-void SetEnglish(Problem& p) {
-  p.Units = units::English;
-  p.KiloFactor = 1000;
-  p.MomentArmFactor = 12;
-  p.MomentFactor = 12000;
-  p.InchPerLength = 1;
-  p.PsiPerStress = 1;
-  p.RootStressDivisor = 1;
-}
-
-void SetMetric(Problem& p) {
-  p.Units = units::Metric;
-  p.KiloFactor = 1000;
-  p.MomentArmFactor = 1000;
-  p.MomentFactor = 1000000;
-  p.InchPerLength = 0.0394f;
-  p.PsiPerStress = 145;
-  p.RootStressDivisor = 12;
-}
+using namespace support;
 
 // f'c 4000 psi, rectangle 12 wide, d 20 in, phi_v 0.85; Vu 30 kips,
 // Mu 100 kip-ft: r = 1000 x 30 x 20 / (12000 x 100) = 0.5.
 Problem Aci(float as = 2.4f) {
-  Problem p;
-  SetEnglish(p);
-  p.CodeKey = code::ACI;
+  Problem p = EnglishUnits(code::ACI);
   p.ProblemType = problem_type::Review;
   p.SectionType = section::Rectangular;
   p.RecB = 12;
@@ -93,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AciShear,
 // rho_w = 0.01; the sqrt terms divided by 12, 2500 by 145.
 TEST(ConcreteShearStrength, AciMetric) {
   Problem p = Aci(1500);
-  SetMetric(p);
+  SetMetricUnits(p);
   p.RecB = 300;
   p.DepthT = 500;
   p.ConcreteStrength = 28;
@@ -132,9 +107,7 @@ TEST(ConcreteShearStrength, WebWidthOfEachShape) {
 
 // Metric csa: f'c 35, 300 wide, dv 600, As 2000, Es 200000, phi_c 0.65.
 Problem Csa(const char* key = "csa") {
-  Problem p;
-  SetMetric(p);
-  p.CodeKey = key;
+  Problem p = MetricUnits(key);
   p.ProblemType = problem_type::Design;
   p.SectionType = section::Rectangular;
   p.RecB = 300;
@@ -238,9 +211,7 @@ TEST(ConcreteShearStrength, S6) {
 // English lrfd: f'c 4000, bv 10, dv 20, phi 0.9, As 1, Es 29e6, Vu 40,
 // Mu 500: v = 0.0556 (row 1), strain limited to 0.001: beta 2.23.
 Problem Lrfd() {
-  Problem p;
-  SetEnglish(p);
-  p.CodeKey = code::LRFD;
+  Problem p = EnglishUnits(code::LRFD);
   p.ProblemType = problem_type::Design;
   p.SectionType = section::Rectangular;
   p.RecB = 10;
@@ -297,7 +268,7 @@ TEST_P(LrfdWithoutStirrups, CrackSpacingParameterSelectsTheRow) {
   p.ProblemType = problem_type::Review;
   p.VSteelArea = 0;
   if (c.metric) {
-    SetMetric(p);
+    SetMetricUnits(p);
     p.RecB = 250;
     p.Er = 200000;
     p.TSteelArea = 1000;

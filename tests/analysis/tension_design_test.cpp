@@ -6,18 +6,13 @@
 #include <string>
 
 #include "analysis/gross_section.h"
-#include "flexure_fixtures.h"
 #include "model/numtext.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
-using fixtures::EnglishBeam;
-using fixtures::FaultOf;
-using fixtures::MetricBeam;
-using fixtures::SetBox;
-using fixtures::SetRectangle;
-using fixtures::SetTee;
+using namespace support;
 
 // Rectangle 12 x 24, d = 21.5, the usual materials.
 Problem DesignedRectangle(const char* codeKey, float momentUlt) {

@@ -8,22 +8,21 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <random>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/problem_ops.h"
-#include "model/record_fields.h"
 #include "platform/scripted_platform.h"
+#include "support/problems.h"
+#include "support/record_fields.h"
 
 namespace kestal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ChangedFields;
+using namespace support;
 const std::vector<std::string> kNoField;
 
 const PlatformEvent kReadError =
@@ -88,23 +87,12 @@ const std::vector<RealField>& DimensionsOf(int32_t sectionType) {
 // A review problem with a value in every stored field; the dimensions of all
 // three shapes are filled so that a test sees which of them are stored.
 Problem KnownProblem(int32_t sectionType) {
-  Problem p;
+  Problem p = EnglishBeam(code::ACI);
   p.OutputTitle = "Beam B-1, span 2";
-  p.Units = "English";
-  p.CodeKey = "aci";
   p.ProblemType = "review";
-  p.Phi = 0.9f;
   p.VPhi = 0.85f;
-  p.PhiConc = 1;
-  p.PhiReinf = 1;
-  p.A1 = 0.85f;
-  p.B1 = 0.85f;
-  p.Emax = 0.003f;
-  p.ConcreteStrength = 4000;
   p.Ec = 3604997;
   p.Frup = 474.3f;
-  p.SteelStrength = 60000;
-  p.Er = 29000000;
   p.ModularRatio = 8;
   p.Ag = 1;
   p.Cover = 2.5f;
@@ -120,19 +108,10 @@ Problem KnownProblem(int32_t sectionType) {
   p.MomentMax = 150;
   p.MomentMin = -20.5f;
   p.ShearUlt = 45.25f;
+  SetRectangle(p, 12, 24);
+  SetBox(p, 48, 60, 7.5f, 40, 6, 14);
+  SetTee(p, 36, 48, 6, 12);
   p.SectionType = sectionType;
-  p.RecB = 12;
-  p.RecH = 24;
-  p.BoxH = 48;
-  p.BoxBtop = 60;
-  p.BoxHtop = 7.5f;
-  p.BoxBbot = 40;
-  p.BoxHbot = 6;
-  p.BoxBweb = 14;
-  p.TeeH = 36;
-  p.TeeBtop = 48;
-  p.TeeHtop = 6;
-  p.TeeBweb = 12;
   p.OutSectProp = 1;
   p.OutMomCap = 1;
   p.OutShearCap = 1;
@@ -188,23 +167,16 @@ std::string ReplacedAll(std::string text, const std::string& from, const std::st
 // The record a load starts from: the start-up problem with a section of
 // every shape and results of an earlier calculation.
 Problem EarlierProblem() {
-  Problem p;
-  ToolTips tips;
-  StartUp(p, tips);
+  Problem p = Started();
   p.OutputTitle = "Earlier beam";
   p.OutputFile = "/reports/earlier.out";
   p.OutputFileTitle = "earlier.out";
   p.InputFile = "/inputs/earlier.in";
   p.InputFileTitle = "earlier.in";
-  p.SectionType = section::Tee;
-  p.RecB = 10;
-  p.RecH = 20;
+  SetRectangle(p, 10, 20);
   p.BoxH = 30;
   p.BoxBweb = 8;
-  p.TeeH = 40;
-  p.TeeBtop = 50;
-  p.TeeHtop = 5;
-  p.TeeBweb = 10;
+  SetTee(p, 40, 50, 5, 10);
   p.SectionDefined = 1;
   p.TSteelArea = 9;
   p.MomentUlt = 999;
@@ -217,46 +189,17 @@ Problem EarlierProblem() {
   return p;
 }
 
-class InputFileTest : public ::testing::Test {
+class InputFileTest : public TempFolderTest {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() /
-              ("kestal-input-" + std::to_string(::getpid()) + "-" + info->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(folder_, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-  std::string WriteBytes(const std::string& name, const std::string& bytes) const {
-    const std::string path = PathOf(name);
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    return path;
-  }
-
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  std::set<std::string> FolderListing(const fs::path& folder) const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
+  // Writes `bytes` as file `name` in the test folder.
+  std::string Put(const std::string& name, const std::string& bytes) const {
+    WriteBytes(PathOf(name), bytes);
+    return PathOf(name);
   }
 
   // Loads `bytes` as file `name` into `p`.
   bool Load(Problem& p, const std::string& bytes, const std::string& name = "beam.in") {
-    const std::string path = WriteBytes(name, bytes);
+    const std::string path = Put(name, bytes);
     return ReadInputFile(p, tips_, FileChoice{path, name}, platform_);
   }
 
@@ -274,7 +217,6 @@ class InputFileTest : public ::testing::Test {
     EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kReadError});
   }
 
-  fs::path folder_;
   ScriptedPlatform platform_;
   ToolTips tips_;
 };
@@ -615,37 +557,48 @@ TEST_F(InputFileTest, WritesTheKnownFile) {
   EXPECT_TRUE(WriteInputFile(p, platform_));
   EXPECT_EQ(ReadBytes(p.InputFile), KnownText(section::Tee));
   EXPECT_TRUE(platform_.events().empty());
-  EXPECT_EQ(FolderListing(folder_), std::set<std::string>{"beam.in"});
+  EXPECT_EQ(Entries(folder_), std::vector<std::string>{"beam.in"});
 }
 
 TEST_F(InputFileTest, ReplacesAnExistingFileWhole) {
-  const std::string path = WriteBytes("beam.in", std::string(5000, 'x'));
+  const std::string path = Put("beam.in", std::string(5000, 'x'));
   Problem p = KnownProblem(section::Rectangular);
   p.InputFile = path;
   EXPECT_TRUE(WriteInputFile(p, platform_));
   EXPECT_EQ(ReadBytes(path), KnownText(section::Rectangular));
   EXPECT_TRUE(platform_.events().empty());
-  EXPECT_EQ(FolderListing(folder_), std::set<std::string>{"beam.in"});
+  EXPECT_EQ(Entries(folder_), std::vector<std::string>{"beam.in"});
+}
+
+TEST_F(InputFileTest, KeepsThePermissionsOfTheFileItReplaces) {
+  const std::string path = Put("beam.in", "old");
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(path, mode, fs::perm_options::replace);
+  Problem p = KnownProblem(section::Rectangular);
+  p.InputFile = path;
+  EXPECT_TRUE(WriteInputFile(p, platform_));
+  EXPECT_EQ(ReadBytes(path), KnownText(section::Rectangular));
+  EXPECT_EQ(fs::status(path).permissions(), mode);
 }
 
 // A save that cannot be done reports the error and leaves the folder as it
 // was: the old file byte for byte, no temporary file.
 TEST_F(InputFileTest, SavingThroughALinkWritesTheFileItPointsTo) {
   fs::create_directories(folder_ / "real");
-  WriteBytes("real/beam.in", "old");
+  Put("real/beam.in", "old");
   fs::create_symlink(folder_ / "real" / "beam.in", folder_ / "link.in");
   Problem p = KnownProblem(section::Box);
   p.InputFile = PathOf("link.in");
   EXPECT_TRUE(WriteInputFile(p, platform_));
   EXPECT_TRUE(fs::is_symlink(folder_ / "link.in"));
   EXPECT_EQ(ReadBytes(PathOf("real/beam.in")), KnownText(section::Box));
-  EXPECT_EQ(FolderListing(folder_ / "real"), std::set<std::string>{"beam.in"});
-  EXPECT_EQ(FolderListing(folder_), (std::set<std::string>{"link.in", "real"}));
+  EXPECT_EQ(Entries(folder_ / "real"), std::vector<std::string>{"beam.in"});
+  EXPECT_EQ(Entries(folder_), (std::vector<std::string>{"link.in", "real"}));
 }
 
 TEST_F(InputFileTest, AFailedSaveLeavesEverythingAsItWas) {
   const std::string old = "old contents\r\n";
-  WriteBytes("keep.in", old);
+  Put("keep.in", old);
   fs::create_directories(folder_ / "a folder" / "inside");
   const std::vector<std::string> targets = {
       PathOf("a folder"),              // a directory
@@ -659,8 +612,8 @@ TEST_F(InputFileTest, AFailedSaveLeavesEverythingAsItWas) {
     p.InputFile = target;
     EXPECT_FALSE(WriteInputFile(p, platform_)) << target;
     EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError}) << target;
-    EXPECT_EQ(FolderListing(folder_), (std::set<std::string>{"a folder", "keep.in"})) << target;
-    EXPECT_EQ(FolderListing(folder_ / "a folder"), std::set<std::string>{"inside"});
+    EXPECT_EQ(Entries(folder_), (std::vector<std::string>{"a folder", "keep.in"})) << target;
+    EXPECT_EQ(Entries(folder_ / "a folder"), std::vector<std::string>{"inside"});
     EXPECT_EQ(ReadBytes(PathOf("keep.in")), old);
   }
 }
@@ -681,7 +634,7 @@ TEST_F(InputFileTest, AReadOnlyFolderOrFileIsNotWritten) {
     p.InputFile = (locked / name).string();
     EXPECT_FALSE(WriteInputFile(p, platform_));
     EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError});
-    EXPECT_EQ(FolderListing(locked), std::set<std::string>{"beam.in"});
+    EXPECT_EQ(Entries(locked), std::vector<std::string>{"beam.in"});
     EXPECT_EQ(ReadBytes((locked / "beam.in").string()), old);
   }
   // A read-only file in a folder that may be written is not replaced either.
@@ -691,7 +644,7 @@ TEST_F(InputFileTest, AReadOnlyFolderOrFileIsNotWritten) {
   p.InputFile = (locked / "beam.in").string();
   EXPECT_FALSE(WriteInputFile(p, platform_));
   EXPECT_EQ(platform_.events(), std::vector<PlatformEvent>{kWriteError});
-  EXPECT_EQ(FolderListing(locked), std::set<std::string>{"beam.in"});
+  EXPECT_EQ(Entries(locked), std::vector<std::string>{"beam.in"});
   EXPECT_EQ(ReadBytes((locked / "beam.in").string()), old);
 }
 

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,66 +15,47 @@
 #include "files/report.h"
 #include "model/problem_ops.h"
 #include "model/units.h"
+#include "support/problems.h"
 
 namespace kestal {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::tm FixedTime() {
-  std::tm t{};
-  t.tm_year = 2026 - 1900;
-  t.tm_mon = 11;
-  t.tm_mday = 6;
-  t.tm_hour = 7;
-  t.tm_min = 5;
-  return t;
-}
+using namespace support;
 
 // The problem as the user builds it: start-up, code, units, problem type,
 // then the section (closing the section window runs the gross properties)
 // and the inputs.
 Problem Start(const char* code, bool metric, ProblemOption type) {
-  Problem p;
-  ToolTips tips;
-  StartUp(p, tips);
+  Problem p = Started();
   ChooseCode(p, code);
   if (metric) ChooseMetric(p);
   ChooseProblemType(p, type);
   return p;
 }
 
-void Rectangle(Problem& p, float b, float h, float d) {
-  p.SectionType = section::Rectangular;
-  p.RecB = b;
-  p.RecH = h;
+// Closing the section window: the section counts and its gross properties
+// are worked out.
+void CloseSection(Problem& p, float d) {
   p.DepthT = d;
   p.SectionDefined = 1;
   GrossSectionProps(p);
+}
+
+void Rectangle(Problem& p, float b, float h, float d) {
+  SetRectangle(p, b, h);
+  CloseSection(p, d);
 }
 
 void Tee(Problem& p, float h, float btop, float htop, float bweb, float d) {
-  p.SectionType = section::Tee;
-  p.TeeH = h;
-  p.TeeBtop = btop;
-  p.TeeHtop = htop;
-  p.TeeBweb = bweb;
-  p.DepthT = d;
-  p.SectionDefined = 1;
-  GrossSectionProps(p);
+  SetTee(p, h, btop, htop, bweb);
+  CloseSection(p, d);
 }
 
 void Box(Problem& p, float h, float btop, float htop, float bbot, float hbot, float bweb, float d) {
-  p.SectionType = section::Box;
-  p.BoxH = h;
-  p.BoxBtop = btop;
-  p.BoxHtop = htop;
-  p.BoxBbot = bbot;
-  p.BoxHbot = hbot;
-  p.BoxBweb = bweb;
-  p.DepthT = d;
-  p.SectionDefined = 1;
-  GrossSectionProps(p);
+  SetBox(p, h, btop, htop, bbot, hbot, bweb);
+  CloseSection(p, d);
 }
 
 void Loads(Problem& p, float mu, float mmax, float mmin, float vu) {
@@ -328,18 +308,13 @@ std::vector<GoldenCase> Cases() {
   return cases;
 }
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class GoldenReport : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenReport, MatchesTheReviewedFile) {
   const GoldenCase& c = GetParam();
   Problem p = c.make();
   p.OutputFileTitle = c.name + ".out";
-  const ReportText report = ComposeReport(p, c.option, FixedTime(), c.separator);
+  const ReportText report = ComposeReport(p, c.option, Time(2026, 12, 6, 7, 5), c.separator);
   EXPECT_EQ(report.stoppedByFault, c.stopsAtFault);
   const std::string& text = report.text;
   const fs::path golden = fs::path(KESTAL_TEST_DATA) / "report" / (c.name + ".out");
@@ -349,7 +324,7 @@ TEST_P(GoldenReport, MatchesTheReviewedFile) {
     return;
   }
   ASSERT_TRUE(fs::exists(golden)) << golden;
-  EXPECT_EQ(text, Read(golden)) << c.name;
+  EXPECT_EQ(text, ReadBytes(golden)) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Reports, GoldenReport, ::testing::ValuesIn(Cases()),

@@ -4,18 +4,12 @@
 
 #include <cfloat>
 
+#include "support/problems.h"
+
 namespace kestal {
 namespace {
 
-Fault FaultOf(auto&& f) {
-  try {
-    f();
-  } catch (const CalcError& e) {
-    return e.fault();
-  }
-  ADD_FAILURE() << "no CalcError";
-  return Fault::Invalid;
-}
+using support::FaultOf;
 
 TEST(Checked, ArithmeticIsDoublePrecision) {
   Real a = 0.1f;  // widened exactly

@@ -6,18 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "model/record_fields.h"
+#include "support/problems.h"
+#include "support/record_fields.h"
 
 namespace kestal {
 namespace {
 
-using testing::ChangedFields;
-using testing::MarkedProblem;
-
-std::vector<std::string> Sorted(std::vector<std::string> v) {
-  std::sort(v.begin(), v.end());
-  return v;
-}
+using namespace support;
 
 const std::vector<std::string> kDimensionFields = {
     "RecB",    "RecH", "BoxH",    "BoxBtop", "BoxHtop", "BoxBbot",       "BoxHbot",
@@ -31,9 +26,7 @@ const std::vector<std::string> kParameterFields = {
 
 // A problem with loads, steel and a defined section, as a user leaves it.
 Problem WorkedProblem() {
-  Problem p;
-  ToolTips tips;
-  StartUp(p, tips);
+  Problem p = Started();
   p.MomentUlt = 250;
   p.MomentMax = 160;
   p.MomentMin = 40;
@@ -47,15 +40,10 @@ Problem WorkedProblem() {
   p.Cover = 2.5f;
   p.EffArea = 15;
   p.ExpFactor = 130000;
-  p.SectionType = 2;
-  p.TeeH = 24;
-  p.TeeBtop = 48;
-  p.TeeHtop = 6;
-  p.TeeBweb = 12;
-  p.RecB = 12;
-  p.RecH = 24;
+  SetRectangle(p, 12, 24);
   p.BoxH = 30;
   p.BoxBweb = 10;
+  SetTee(p, 24, 48, 6, 12);
   p.SectionDefined = 1;
   p.OutServLoad = 1;
   p.OutCrackCon = 1;
@@ -347,26 +335,21 @@ TEST(CodeCommand, LoadsDefaultsWithoutAnyReset) {
 
 TEST(CodeCommand, AggregateSizeUnderLrfd) {
   // After "aci" in Metric, "lrfd" keeps 25 mm.
-  Problem p;
-  ToolTips tips;
-  StartUp(p, tips);
+  Problem p = Started();
   ChooseMetric(p);
   ChooseCode(p, "aci");
   ChooseCode(p, "lrfd");
   EXPECT_EQ(p.Ag, 25);
 
   // "lrfd" straight after start-up, then Metric: still the English 1.
-  Problem q;
-  StartUp(q, tips);
+  Problem q = Started();
   ChooseCode(q, "lrfd");
   ChooseMetric(q);
   EXPECT_EQ(q.Ag, 1);
 }
 
 TEST(CodeCommand, ChoosingTheCurrentCodeAgainOverwritesEditedCriteria) {
-  Problem p;
-  ToolTips tips;
-  StartUp(p, tips);
+  Problem p = Started();
   p.Phi = 0.7f;
   p.Ec = 4000000;
   p.ConcreteStrength = 5000;
@@ -399,9 +382,7 @@ TEST(ConcreteStrengthEntry, DerivesMaterialsOnlyForAPositiveStrengthOutsideUd) {
       {"aashto", "1,5", 1, true},
   };
   for (const auto& c : cases) {
-    Problem p;
-    ToolTips tips;
-    StartUp(p, tips);
+    Problem p = Started();
     p.CodeKey = c.code;
     p.A1 = 0.5f;  // so that a derivation shows in A1 as well
     const Problem before = p;
@@ -424,9 +405,7 @@ TEST(ConcreteStrengthEntry, DerivesMaterialsOnlyForAPositiveStrengthOutsideUd) {
 }
 
 TEST(ConcreteStrengthEntry, AciEnglish5000) {
-  Problem p;
-  ToolTips tips;
-  StartUp(p, tips);
+  Problem p = Started();
   ChooseCode(p, "aci");
   EnterConcreteStrength(p, "5000");
   EXPECT_EQ(p.B1, 0.8f);

@@ -5,13 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "model/record_fields.h"
+#include "support/record_fields.h"
 
 namespace kestal {
 namespace {
 
-using testing::ChangedFields;
-using testing::MarkedProblem;
+using namespace support;
 
 struct FactorRow {
   const char* units;
@@ -200,30 +199,6 @@ TEST(SetToolTips, CrackControlTipsByCode) {
     EXPECT_EQ(tips["txtEffArea"], c.effArea ? c.effArea : "previous 2") << label;
     EXPECT_EQ(tips["txtExpFactor"], c.expFactor ? c.expFactor : "previous 3") << label;
   }
-}
-
-TEST(SetToolTips, UserDefinedCodeKeepsTheCrackTipsOfThePreviousCode) {
-  Problem p;
-  p.Units = "Metric";
-  p.CodeKey = "s6";
-  ToolTips tips;
-  SetToolTips(p, tips);
-  p.CodeKey = "ud";
-  p.Units = "English";
-  SetToolTips(p, tips);
-  EXPECT_EQ(tips["txtCover"], "Rebar x load type factor");
-  EXPECT_EQ(tips["txtEffArea"], "Rebar diameter in millimeters");
-  EXPECT_EQ(tips["txtExpFactor"], "Max crack width in millimeters");
-  EXPECT_EQ(tips["txtMomentUlt"], "Factored moment in kip-ft");
-
-  // "aci" names only the cover; the area keeps the arema tip.
-  p.CodeKey = "arema";
-  SetToolTips(p, tips);
-  p.CodeKey = "aci";
-  SetToolTips(p, tips);
-  EXPECT_EQ(tips["txtCover"], "Clear concrete cover to rebar in inches");
-  EXPECT_EQ(tips["txtEffArea"], "Effective tension area in inches^2");
-  EXPECT_EQ(tips["txtExpFactor"], "Exposure factor in lbs/inch");
 }
 
 }  // namespace
