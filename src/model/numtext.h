@@ -3,9 +3,10 @@
 // Number text, in one place. Every number the program shows, prints or writes
 // to a file is made here, and every number it reads from text is read here.
 //
-// The decimal form of a value is its shortest round-trip decimal text: for a
-// float the shortest text that reads back to that float, for a double to that
-// double. All rounding is half away from zero on that decimal digit string,
+// The decimal form of a value is, for a float, its shortest round-trip decimal
+// text (the shortest text that reads back to that float), and for a double its
+// fifteen significant digits (0.97 - 0.0025 x 41 is 0.8675, however the binary
+// value falls). All rounding is half away from zero on that decimal digit string,
 // never on the binary value: the float 2.675 (binary 2.67499995...) with
 // "0.00" gives "2.68", and so does the double 2.675.
 //

@@ -47,6 +47,11 @@ TEST(SetMaterialFromStrength, DerivedValuesByCodeAndUnits) {
       {"ohbdc", "Metric", 200000, 30, 0.85f, 0.85f, 27386, 2.739f, 7},
       {"ohbdc", "Metric", 200000, 50, 0.85f, 0.69f, 35355, 3.536f, 6},
       {"ohbdc", "English", 200000, 50, 0.85f, 0.69f, 35355, 3.536f, 6},
+      // Exact halves round up, however the double difference falls in binary
+      // (0.97 - 0.0025 x 41 is 0.86749999999999994 as a double).
+      {"csa", "Metric", 200000, 41, 0.789f, 0.868f, 29878, 3.842f, 7},
+      {"s6", "Metric", 200000, 67, 0.75f, 0.803f, 34583, 3.274f, 6},
+      {"aci", "English", 29000000, 6250, 0.85f, 0.738f, 4506246, 592.9f, 6},
   };
   for (const auto& c : cases) {
     Problem p = MarkedProblem();

@@ -440,5 +440,14 @@ TEST(RoundTrip, TypedEngineeringValuesComeBackExactly) {
   }
 }
 
+TEST(RoundByPattern, DoublesRoundOnTheirFifteenDigitDecimalForm) {
+  EXPECT_EQ(RoundByPattern(0.97 - 0.0025 * 41, "0.000"), 0.868);
+  EXPECT_EQ(RoundByPattern(0.85 - (6250.0 - 4000) * 0.05 / 1000, "0.000"), 0.738);
+  EXPECT_EQ(FormatPattern(0.85 - 0.0015 * 67, "0.000"), "0.750");
+  EXPECT_EQ(FormatPattern(2.675, "0.00"), "2.68");
+  EXPECT_EQ(FormatPattern(1.0 / 3.0, "0.0000E+00"), "3.3333E-01");
+  EXPECT_EQ(FormatPattern(-0.0049999999999999, "0.00"), "0.00");
+}
+
 }  // namespace
 }  // namespace kestal
