@@ -146,10 +146,9 @@ void ShowMomentCapability(Session& s) {
     } else if (Is(p, code::ACI) || Is(p, code::LRFD)) {
       // Ductility by the net tensile strain: 0.004 (ACI), 0.005 (LRFD).
       const float minStrain = Is(p, code::ACI) ? 0.004f : 0.005f;
-      const double limit = Is(p, code::ACI) ? 0.004 : 0.005;
       out.Value("Strain in tensile steel     = ", p.TSteelStrain);
       out.Value("Minimum strain              = ", minStrain);
-      if (p.TSteelStrain < limit) out.Text("*** Tensile steel strain is too low ***");
+      if (p.TSteelStrain < minStrain) out.Text("*** Tensile steel strain is too low ***");
     } else {
       out.Value("c/d                         = ", p.CDRatio);
       // Only these codes give a maximum c/d; the user-defined code has none,

@@ -158,6 +158,17 @@ TEST_F(OutputCommands, CalculateWritesTheReport) {
             std::string::npos);
 }
 
+TEST_F(OutputCommands, MomentDesignReportShowsTheDesignedArea) {
+  ChooseTarget("design.out");
+  f_.view.SetSelectedOption(ProblemOption::Review);
+  CalculateOutput(f_.session, '.', QuietCalcs());
+  EXPECT_EQ(f_.view.tSteelRefreshes(), 0);
+  f_.view.SetSelectedOption(ProblemOption::Design);
+  CalculateOutput(f_.session, '.', QuietCalcs());
+  EXPECT_EQ(f_.view.tSteelRefreshes(), 1);
+  EXPECT_EQ(f_.view.mainRefreshes(), 0);
+}
+
 TEST_F(OutputCommands, CalculateUsesTheDecimalSeparator) {
   ChooseTarget("beam.out");
   f_.problem.Phi = 0.9f;
