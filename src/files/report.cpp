@@ -481,8 +481,14 @@ class Composer {
     o.H("FATIGUE:");
     o.B();
     o.V("Steel stress range             = ", o.E4(p_.SteelStressRange));
-    if (Is(p_, code::LRFD) || Is(p_, code::AASHTO) || Is(p_, code::AREMA) || Is(p_, code::S6) ||
-        Is(p_, code::OHBDC)) {
+    if (Is(p_, code::LRFD) || Is(p_, code::AASHTO) || Is(p_, code::AREMA)) {
+      // These allowable ranges exist only in English and Metric units.
+      if (p_.Units == units::English || p_.Units == units::Metric) {
+        o.V("Allowable fatigue stress range = ", o.E4(p_.AllowStressRange));
+      } else {
+        o.W("*** Allowable fatigue stress range requires English or Metric units ***");
+      }
+    } else if (Is(p_, code::S6) || Is(p_, code::OHBDC)) {
       o.V("Allowable fatigue stress range = ", o.E4(p_.AllowStressRange));
     }
     o.B();

@@ -1028,6 +1028,30 @@ TEST(ReportService, FatigueAllowableByCode) {
   }
 }
 
+// Units the allowable ranges are not stated in: the report says so rather
+// than print whatever the field held.
+TEST(ReportService, FatigueAllowableNeedsEnglishOrMetricUnits) {
+  for (const char* key : {"lrfd", "aashto", "arema", "s6"}) {
+    Problem p = ServiceOnly();
+    p.CodeKey = key;
+    p.Units = "Imperial";
+    p.OutFatStress = 1;
+    FakeCalcs fake;
+    fake.effects["FatigueStress"] = [](Problem& q) { q.SteelStressRange = 60; };
+    p.AllowStressRange = 999;  // stale
+    std::vector<std::string> expected = {H + "FATIGUE:", "",
+                                         V + "Steel stress range             = 6.0000E+01"};
+    if (std::string(key) == "s6") {
+      expected.push_back(V + "Allowable fatigue stress range = 9.9900E+02");
+    } else {
+      expected.push_back(std::string(10, ' ') +
+                         "*** Allowable fatigue stress range requires English or Metric units ***");
+    }
+    expected.push_back("");
+    EXPECT_EQ(AfterSection(Compose(p, ProblemOption::Review, fake)), expected) << key;
+  }
+}
+
 void CrackResults(Problem& q) {
   q.CrackControlStress = 36000;
   q.MaxBarSpacing = 10.5f;
