@@ -505,6 +505,10 @@ class Composer {
       o.B();
       return;
     }
+    // Crack control follows the cover, not the service moment; without a
+    // service moment the stresses were not worked out above, and the rule must
+    // not run on the stresses of an earlier calculation.
+    if (p_.MomentMax == 0) calc_.ServiceLoadStress(p_);
     calc_.CrackControl(p_);
     o.H("CRACK CONTROL:");
     o.B();

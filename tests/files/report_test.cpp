@@ -1152,6 +1152,39 @@ TEST(ReportCrackControl, FollowsCoverNotServiceMoment) {
   }
 }
 
+// Without a service moment the stresses are worked out for crack control
+// itself, so the rule never runs on the stresses of an earlier calculation.
+TEST(ReportCrackControl, WithoutServiceMomentItWorksOutTheStressesItself) {
+  for (const float momentMax : {0.0f, 150.0f}) {
+    Problem p = ServiceOnly();
+    p.Cover = 2;
+    p.MomentMax = momentMax;
+    p.OutCrackCon = 1;
+    FakeCalcs fake;
+    Compose(p, ProblemOption::Review, fake);
+    const auto crack = std::find(fake.calls.begin(), fake.calls.end(), "CrackControl");
+    ASSERT_NE(crack, fake.calls.end());
+    EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), "ServiceLoadStress"), 1);
+    EXPECT_EQ(*(crack - 1), "ServiceLoadStress") << momentMax;
+  }
+  // With the real calculations: an earlier 30000 psi is not printed.
+  Problem p = EnglishBeam(code::AASHTO);
+  p.RecB = 12;
+  p.RecH = 24;
+  p.DepthT = 21.5f;
+  p.TSteelArea = 3;
+  p.ModularRatio = 8;
+  p.SectionDefined = 1;
+  p.Cover = 2.5f;
+  p.EffArea = 15;
+  p.ExpFactor = 170000;
+  p.OutCrackCon = 1;
+  p.ServSteelStressMax = 30000;
+  const auto lines = Split(ComposeReport(p, ProblemOption::Review, kWhen, '.').text);
+  EXPECT_TRUE(Contains(lines, V + "Maximum steel stress      = 0.0000E+00"));
+  EXPECT_EQ(p.ServSteelStressMax, 0);
+}
+
 // Shear review: the moment capability gives the shear depth and the shear
 // calculations the rest.
 FakeCalcs ShearReviewFakes() {
