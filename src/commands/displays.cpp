@@ -13,6 +13,7 @@
 #include "analysis/service_stress.h"
 #include "analysis/shear_capability.h"
 #include "analysis/shear_steel.h"
+#include "files/result_lines.h"
 #include "model/checked.h"
 #include "model/numtext.h"
 
@@ -39,6 +40,15 @@ class Lines {
   }
   // An input echoed as the user gave it: plain number text.
   void Input(std::string_view label, float v) { Text(std::string(label) + GeneralForm(v)); }
+  void Results(const std::vector<ResultLine>& lines) {
+    for (const ResultLine& l : lines) {
+      if (l.input) {
+        Input(l.label, l.value);
+      } else {
+        Value(l.label, l.value);
+      }
+    }
+  }
   void Heading(std::string_view title) {
     Blank();
     Text(title);
@@ -170,10 +180,7 @@ void ShowServiceLoadStress(Session& s) {
   RunDisplay(s, kShortDisplayHeight, {}, [&](Lines& out) {
     ServiceLoadStress(p);
     out.Heading("S E R V I C E   L O A D   S T R E S S:");
-    out.Value("Maximum steel stress    = ", p.ServSteelStressMax);
-    out.Value("Minimum steel stress    = ", p.ServSteelStressMin);
-    out.Value("Maximum concrete stress = ", p.ServConcStressMax);
-    out.Value("Minimum concrete stress = ", p.ServConcStressMin);
+    out.Results(ServiceStressLines(p));
   });
 }
 
@@ -187,17 +194,9 @@ void ShowFatigueStress(Session& s) {
     ServiceLoadStress(p);
     FatigueStress(p);
     out.Heading("F A T I G U E:");
-    out.Value("Steel stress range             = ", p.SteelStressRange);
-    if (Is(p, code::LRFD) || Is(p, code::AASHTO) || Is(p, code::AREMA)) {
-      // These allowable ranges exist only in English and Metric units.
-      if (p.Units == units::English || p.Units == units::Metric) {
-        out.Value("Allowable fatigue stress range = ", p.AllowStressRange);
-      } else {
-        out.Text("*** Allowable fatigue stress range requires English or Metric units ***");
-      }
-    } else if (Is(p, code::S6) || Is(p, code::OHBDC)) {
-      out.Value("Allowable fatigue stress range = ", p.AllowStressRange);
-    }
+    const FatigueLines fatigue = FatigueResultLines(p);
+    out.Results(fatigue.lines);
+    if (!fatigue.warning.empty()) out.Text(fatigue.warning);
     out.Blank();
   });
 }
@@ -216,38 +215,10 @@ void ShowCrackControl(Session& s) {
     ServiceLoadStress(p);
     CrackControl(p);
     out.Heading("C R A C K   C O N T R O L:");
-    if (Is(p, code::AASHTO) || Is(p, code::AREMA) || Is(p, code::CSA)) {
-      out.Input("Concrete cover            = ", p.Cover);
-      out.Input("Effective tension area    = ", p.EffArea);
-      out.Input("Exposure factor           = ", p.ExpFactor);
-      out.Value("Maximum steel stress      = ", p.ServSteelStressMax);
-      out.Value("Allowable cracking stress = ", p.CrackControlStress);
-    } else if (Is(p, code::ACI)) {
-      out.Input("Clear concrete cover      = ", p.Cover);
-      out.Value("Maximum rebar spacing     = ", p.MaxBarSpacing);
-    } else if (Is(p, code::LRFD)) {
-      out.Input("Concrete cover            = ", p.Cover);
-      out.Input("Exposure factor           = ", p.ExpFactor);
-      out.Value("Maximum rebar spacing     = ", p.MaxBarSpacing);
-    } else if (Is(p, code::S6) || Is(p, code::OHBDC)) {
-      // The crack width and exposure factor rules are worked in millimetres
-      // and MPa only; in other units they compute nothing.
-      if (p.Units != units::Metric) {
-        out.Text("*** Crack control for this code requires Metric units ***");
-      } else if (Is(p, code::S6)) {
-        out.Input("Rebar x load type factor  = ", p.Cover);
-        out.Input("Rebar diameter            = ", p.EffArea);
-        out.Value("Average crack spacing     = ", p.CrackSpacing);
-        out.Value("Average rebar strain      = ", p.RebarStrain);
-        out.Value("Computed crack width      = ", p.CrackWidth);
-        out.Value("Maximum crack width       = ", p.ExpFactor);
-      } else {
-        out.Input("Clear concrete cover      = ", p.Cover);
-        out.Input("Clear rebar spacing       = ", p.EffArea);
-        out.Value("Moment at 40% fcrack      = ", p.Moment40Crack);
-        out.Value("Computed exposure factor  = ", p.CompExpFactor);
-        out.Value("Allowable exposure factor = ", p.ExpFactor);
-      }
+    if (CrackControlNeedsMetric(p)) {
+      out.Text(kCrackControlNeedsMetric);
+    } else {
+      out.Results(CrackControlLines(p));
     }
   });
 }

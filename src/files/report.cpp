@@ -14,6 +14,7 @@
 #include "analysis/shear_capability.h"
 #include "analysis/shear_steel.h"
 #include "analysis/tension_design.h"
+#include "files/result_lines.h"
 #include "model/checked.h"
 #include "model/numtext.h"
 
@@ -66,6 +67,9 @@ class Lines {
   std::string F4(float v) const { return FormatPattern(v, "0.0000", sep_); }
   std::string E4(float v) const { return FormatPattern(v, "0.0000E+00", sep_); }
   std::string G(float v) const { return GeneralForm(v, sep_); }
+  void Results(const std::vector<ResultLine>& lines) {
+    for (const ResultLine& l : lines) V(l.label, l.input ? G(l.value) : E4(l.value));
+  }
 
   std::string& text() { return text_; }
 
@@ -468,10 +472,7 @@ class Composer {
     auto& o = out_;
     o.H("SERVICE LOAD STRESS:");
     o.B();
-    o.V("Maximum steel stress    = ", o.E4(p_.ServSteelStressMax));
-    o.V("Minimum steel stress    = ", o.E4(p_.ServSteelStressMin));
-    o.V("Maximum concrete stress = ", o.E4(p_.ServConcStressMax));
-    o.V("Minimum concrete stress = ", o.E4(p_.ServConcStressMin));
+    o.Results(ServiceStressLines(p_));
     o.B();
   }
 
@@ -480,28 +481,18 @@ class Composer {
     auto& o = out_;
     o.H("FATIGUE:");
     o.B();
-    o.V("Steel stress range             = ", o.E4(p_.SteelStressRange));
-    if (Is(p_, code::LRFD) || Is(p_, code::AASHTO) || Is(p_, code::AREMA)) {
-      // These allowable ranges exist only in English and Metric units.
-      if (p_.Units == units::English || p_.Units == units::Metric) {
-        o.V("Allowable fatigue stress range = ", o.E4(p_.AllowStressRange));
-      } else {
-        o.W("*** Allowable fatigue stress range requires English or Metric units ***");
-      }
-    } else if (Is(p_, code::S6) || Is(p_, code::OHBDC)) {
-      o.V("Allowable fatigue stress range = ", o.E4(p_.AllowStressRange));
-    }
+    const FatigueLines fatigue = FatigueResultLines(p_);
+    o.Results(fatigue.lines);
+    if (!fatigue.warning.empty()) o.W(fatigue.warning);
     o.B();
   }
 
   void CrackControlLines() {
     auto& o = out_;
-    // The crack width and exposure factor rules are metric formulas; in
-    // English units they compute nothing, so the report says so.
-    if ((Is(p_, code::S6) || Is(p_, code::OHBDC)) && p_.Units != units::Metric) {
+    if (CrackControlNeedsMetric(p_)) {
       o.H("CRACK CONTROL:");
       o.B();
-      o.W("*** Crack control for this code requires Metric units ***");
+      o.W(kCrackControlNeedsMetric);
       o.B();
       return;
     }
@@ -512,33 +503,7 @@ class Composer {
     calc_.CrackControl(p_);
     o.H("CRACK CONTROL:");
     o.B();
-    if (Is(p_, code::AREMA) || Is(p_, code::AASHTO) || Is(p_, code::CSA)) {
-      o.V("Concrete cover            = ", o.G(p_.Cover));
-      o.V("Effective tension area    = ", o.G(p_.EffArea));
-      o.V("Exposure factor           = ", o.G(p_.ExpFactor));
-      o.V("Maximum steel stress      = ", o.E4(p_.ServSteelStressMax));
-      o.V("Allowable cracking stress = ", o.E4(p_.CrackControlStress));
-    } else if (Is(p_, code::LRFD)) {
-      o.V("Concrete cover            = ", o.G(p_.Cover));
-      o.V("Exposure factor           = ", o.G(p_.ExpFactor));
-      o.V("Maximum rebar spacing     = ", o.E4(p_.MaxBarSpacing));
-    } else if (Is(p_, code::ACI)) {
-      o.V("Clear concrete cover      = ", o.G(p_.Cover));
-      o.V("Maximum rebar spacing     = ", o.E4(p_.MaxBarSpacing));
-    } else if (Is(p_, code::S6)) {
-      o.V("Rebar x load type factor  = ", o.G(p_.Cover));
-      o.V("Rebar diameter            = ", o.G(p_.EffArea));
-      o.V("Average crack spacing     = ", o.E4(p_.CrackSpacing));
-      o.V("Average rebar strain      = ", o.E4(p_.RebarStrain));
-      o.V("Computed crack width      = ", o.E4(p_.CrackWidth));
-      o.V("Maximum crack width       = ", o.E4(p_.ExpFactor));
-    } else if (Is(p_, code::OHBDC)) {
-      o.V("Clear concrete cover      = ", o.G(p_.Cover));
-      o.V("Clear rebar spacing       = ", o.G(p_.EffArea));
-      o.V("Moment at 40% fcrack      = ", o.E4(p_.Moment40Crack));
-      o.V("Computed exposure factor  = ", o.E4(p_.CompExpFactor));
-      o.V("Allowable exposure factor = ", o.E4(p_.ExpFactor));
-    }
+    o.Results(kestal::CrackControlLines(p_));
     o.B();
   }
 

@@ -1,0 +1,75 @@
+#include "files/result_lines.h"
+
+namespace kestal {
+
+namespace {
+bool Is(const Problem& p, const char* key) {
+  return p.CodeKey == key;
+}
+}  // namespace
+
+std::vector<ResultLine> ServiceStressLines(const Problem& p) {
+  return {{"Maximum steel stress    = ", p.ServSteelStressMax},
+          {"Minimum steel stress    = ", p.ServSteelStressMin},
+          {"Maximum concrete stress = ", p.ServConcStressMax},
+          {"Minimum concrete stress = ", p.ServConcStressMin}};
+}
+
+FatigueLines FatigueResultLines(const Problem& p) {
+  FatigueLines f;
+  f.lines.push_back({"Steel stress range             = ", p.SteelStressRange});
+  const ResultLine allowable{"Allowable fatigue stress range = ", p.AllowStressRange};
+  if (Is(p, code::LRFD) || Is(p, code::AASHTO) || Is(p, code::AREMA)) {
+    // These allowable ranges are stated in English and Metric units only.
+    if (p.Units == units::English || p.Units == units::Metric) {
+      f.lines.push_back(allowable);
+    } else {
+      f.warning = "*** Allowable fatigue stress range requires English or Metric units ***";
+    }
+  } else if (Is(p, code::S6) || Is(p, code::OHBDC)) {
+    // 125 MPa, whatever the units.
+    f.lines.push_back(allowable);
+  }
+  return f;
+}
+
+bool CrackControlNeedsMetric(const Problem& p) {
+  return (Is(p, code::S6) || Is(p, code::OHBDC)) && p.Units != units::Metric;
+}
+
+std::vector<ResultLine> CrackControlLines(const Problem& p) {
+  if (Is(p, code::AREMA) || Is(p, code::AASHTO) || Is(p, code::CSA)) {
+    return {{"Concrete cover            = ", p.Cover, true},
+            {"Effective tension area    = ", p.EffArea, true},
+            {"Exposure factor           = ", p.ExpFactor, true},
+            {"Maximum steel stress      = ", p.ServSteelStressMax},
+            {"Allowable cracking stress = ", p.CrackControlStress}};
+  }
+  if (Is(p, code::LRFD)) {
+    return {{"Concrete cover            = ", p.Cover, true},
+            {"Exposure factor           = ", p.ExpFactor, true},
+            {"Maximum rebar spacing     = ", p.MaxBarSpacing}};
+  }
+  if (Is(p, code::ACI)) {
+    return {{"Clear concrete cover      = ", p.Cover, true},
+            {"Maximum rebar spacing     = ", p.MaxBarSpacing}};
+  }
+  if (Is(p, code::S6)) {
+    return {{"Rebar x load type factor  = ", p.Cover, true},
+            {"Rebar diameter            = ", p.EffArea, true},
+            {"Average crack spacing     = ", p.CrackSpacing},
+            {"Average rebar strain      = ", p.RebarStrain},
+            {"Computed crack width      = ", p.CrackWidth},
+            {"Maximum crack width       = ", p.ExpFactor}};
+  }
+  if (Is(p, code::OHBDC)) {
+    return {{"Clear concrete cover      = ", p.Cover, true},
+            {"Clear rebar spacing       = ", p.EffArea, true},
+            {"Moment at 40% fcrack      = ", p.Moment40Crack},
+            {"Computed exposure factor  = ", p.CompExpFactor},
+            {"Allowable exposure factor = ", p.ExpFactor}};
+  }
+  return {};
+}
+
+}  // namespace kestal
