@@ -85,39 +85,11 @@ std::optional<std::time_t> ParseEpochSeconds(std::string_view text) {
   return seconds;
 }
 
-void ConsoleResults::Clear() {
-  lines_.clear();
-  visible_ = true;
-}
-
-void ConsoleResults::Prepare(int, int) {
-  Clear();
-  gridShown_ = false;
-}
-
-void ConsoleResults::Print(const std::string& line) {
-  lines_.push_back(line);
-}
-
-void ConsoleResults::Hide() {
-  visible_ = false;
-}
-
-void ConsoleResults::ShowGrid(const Grid& rows, int heightTwips, int widthTwips) {
-  grid_ = rows;
-  ShowGridAsIs(heightTwips, widthTwips);
-}
-
-void ConsoleResults::ShowGridAsIs(int, int) {
-  Clear();
-  gridShown_ = true;
-}
-
 std::vector<std::string> ConsoleResults::ShownLines() const {
-  if (!visible_) return {};
-  if (!gridShown_) return lines_;
+  if (!visible()) return {};
+  if (!gridShown()) return lines();
   std::vector<std::string> rows;
-  for (const std::vector<std::string>& row : grid_) {
+  for (const std::vector<std::string>& row : gridRows()) {
     std::string text;
     for (std::size_t i = 0; i < row.size(); ++i) {
       if (i > 0) text += '\t';

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/results_sink.h"
+#include "platform/recording_results.h"
 
 namespace kestal {
 
@@ -77,29 +77,14 @@ std::tm UtcTime(std::time_t secondsSinceEpoch);
 // cannot hold.
 std::optional<std::time_t> ParseEpochSeconds(std::string_view text);
 
-class ConsoleResults : public ResultsSink {
+// The results window of a command line: the window's state as recorded, and
+// what it shows when the command ends.
+class ConsoleResults : public RecordingResults {
  public:
-  using Grid = std::vector<std::vector<std::string>>;
-
-  void Prepare(int heightTwips, int widthTwips) override;
-  void Print(const std::string& line) override;
-  void Hide() override;
-  void ShowGrid(const Grid& rows, int heightTwips, int widthTwips) override;
-  void ShowGridAsIs(int heightTwips, int widthTwips) override;
-
-  bool visible() const { return visible_; }
   // What the window shows now, one text per line: the printed lines as they
   // were printed, or, while the grid is shown, its rows with their cells
   // separated by a tab. Nothing while the window is hidden.
   std::vector<std::string> ShownLines() const;
-
- private:
-  void Clear();
-
-  std::vector<std::string> lines_;
-  Grid grid_;
-  bool gridShown_ = false;
-  bool visible_ = false;
 };
 
 }  // namespace kestal
