@@ -117,11 +117,7 @@ void ShowSectionProperties(Session& s) {
     SectionInertias(p);
     out.Heading("S E C T I O N   P R O P E R T I E S:");
     if (!IsKnownShape(p)) return NoShape(out);
-    out.Value("Gross moment of inertia     = ", p.GrossInertia);
-    out.Value("Gross section modulus       = ", p.SectModulus);
-    out.Value("Distance to neutral axis    = ", p.DistNeutralAxis);
-    out.Value("Cracked moment of inertia   = ", p.CrackedInertia);
-    if (p.MomentMax > 0) out.Value("Effective moment of inertia = ", p.EffInertia);
+    out.Results(SectionPropertyLines(p));
   });
 }
 

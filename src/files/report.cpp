@@ -261,11 +261,7 @@ class Composer {
       o.B();
       o.H("PROPERTIES:");
       o.B();
-      o.V("Gross moment of inertia     = ", o.E4(p_.GrossInertia));
-      o.V("Gross section modulus       = ", o.E4(p_.SectModulus));
-      o.V("Distance to neutral axis    = ", o.E4(p_.DistNeutralAxis));
-      o.V("Cracked moment of inertia   = ", o.E4(p_.CrackedInertia));
-      if (p_.MomentMax > 0) o.V("Effective moment of inertia = ", o.E4(p_.EffInertia));
+      o.Results(SectionPropertyLines(p_));
     }
     o.B();
   }

@@ -8,6 +8,15 @@ bool Is(const Problem& p, const char* key) {
 }
 }  // namespace
 
+std::vector<ResultLine> SectionPropertyLines(const Problem& p) {
+  std::vector<ResultLine> lines = {{"Gross moment of inertia     = ", p.GrossInertia},
+                                   {"Gross section modulus       = ", p.SectModulus},
+                                   {"Distance to neutral axis    = ", p.DistNeutralAxis},
+                                   {"Cracked moment of inertia   = ", p.CrackedInertia}};
+  if (p.MomentMax > 0) lines.push_back({"Effective moment of inertia = ", p.EffInertia});
+  return lines;
+}
+
 std::vector<ResultLine> ServiceStressLines(const Problem& p) {
   return {{"Maximum steel stress    = ", p.ServSteelStressMax},
           {"Minimum steel stress    = ", p.ServSteelStressMin},

@@ -18,6 +18,10 @@ struct ResultLine {
   bool input = false;  // an input echoed as plain number text
 };
 
+// Section properties: gross and cracked inertias, section modulus, neutral
+// axis, and the effective inertia when a service moment is given.
+std::vector<ResultLine> SectionPropertyLines(const Problem& p);
+
 // Service load stresses: steel and concrete, maximum and minimum.
 std::vector<ResultLine> ServiceStressLines(const Problem& p);
 
