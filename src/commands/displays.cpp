@@ -167,12 +167,18 @@ void ShowMomentCapability(Session& s) {
   });
 }
 
+namespace {
+// The service displays need a service moment; without one they say so.
+bool HasServiceMoment(Session& s) {
+  if (s.problem.MomentMax != 0) return true;
+  s.platform.MessageBox(kNoServiceMoments, Icon::None);
+  return false;
+}
+}  // namespace
+
 void ShowServiceLoadStress(Session& s) {
   Problem& p = s.problem;
-  if (p.MomentMax == 0) {
-    s.platform.MessageBox(kNoServiceMoments, Icon::None);
-    return;
-  }
+  if (!HasServiceMoment(s)) return;
   RunDisplay(s, kShortDisplayHeight, {}, [&](Lines& out) {
     ServiceLoadStress(p);
     out.Heading("S E R V I C E   L O A D   S T R E S S:");
@@ -182,10 +188,7 @@ void ShowServiceLoadStress(Session& s) {
 
 void ShowFatigueStress(Session& s) {
   Problem& p = s.problem;
-  if (p.MomentMax == 0) {
-    s.platform.MessageBox(kNoServiceMoments, Icon::None);
-    return;
-  }
+  if (!HasServiceMoment(s)) return;
   RunDisplay(s, kShortDisplayHeight, {}, [&](Lines& out) {
     ServiceLoadStress(p);
     FatigueStress(p);
@@ -199,10 +202,7 @@ void ShowFatigueStress(Session& s) {
 
 void ShowCrackControl(Session& s) {
   Problem& p = s.problem;
-  if (p.MomentMax == 0) {
-    s.platform.MessageBox(kNoServiceMoments, Icon::None);
-    return;
-  }
+  if (!HasServiceMoment(s)) return;
   if (p.Cover == 0) {
     s.platform.MessageBox(kNoCrackVariables, Icon::None);
     return;
