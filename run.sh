@@ -9,20 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Configuring the project also looks for the test framework.
-packages=(cmake g++ make libgtest-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -eq 0 ]; then
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-  else
-    echo "missing packages: ${missing[*]} (run as root, or install them)" >&2
-    exit 1
-  fi
-fi
+scripts/install-missing.sh cmake g++ make libgtest-dev
 
 build=${KESTAL_RUN_BUILD_DIR:-build-run}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
