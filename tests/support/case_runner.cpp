@@ -603,14 +603,15 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     standIns_[w.at(1)] = Words(w.begin() + 2, w.end());
   } else if (c == "lines") {
     // lines FILE FROM [UNTIL]: from the first line holding FROM up to the
-    // next holding UNTIL (to the end without one; "" ends after one line).
+    // next holding UNTIL (to the end without one; "" ends after one line);
+    // an empty line shows as ":".
     std::ifstream in(Path(w.at(1)), std::ios::binary);
     bool on = false;
     for (std::string l; std::getline(in, l);) {
       if (!l.empty() && l.back() == '\r') l.pop_back();
       if (on && w.size() > 3 && l.find(Unquoted(w[3])) != std::string::npos) break;
       on = on || l.find(Unquoted(w.at(2))) != std::string::npos;
-      if (on) log_.push_back(": " + l);
+      if (on) log_.push_back(l.empty() ? ":" : ": " + l);
     }
     if (!on) log_.push_back("no line " + w[2]);
   } else if (c == "edit") {
