@@ -378,7 +378,7 @@ bool CaseRun::Expect(const Words& w, int lineNo) {
   for (std::size_t i = 1; i + 1 < w.size(); i += 2) {
     const FieldRef* f = FindField(w[i]);
     if (!f) return Fail(lineNo, "no field " + w[i]);
-    const std::string want = Unquoted(w[i + 1]);
+    const std::string want = Path(w[i + 1]);
     const std::string got = FieldText(p_, *f);
     const bool ok = std::holds_alternative<float Problem::*>(f->member)
                         ? MatchesWritten(p_.*std::get<float Problem::*>(f->member), want)
