@@ -625,16 +625,19 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     }
     std::ofstream(Path(arg(4).empty() ? w[1] : w[4]), std::ios::binary) << text;
   } else if (c == "pad") {
+    // pad FILE SIZE: blanks added up to SIZE bytes.
     const fs::path file = Path(w.at(1));
     const std::size_t size = std::stoul(w.at(2)) - fs::file_size(file);
     std::ofstream(file, std::ios::binary | std::ios::app) << std::string(size, ' ');
   } else if (c == "mode") {
+    // mode FILE [OCTAL]: sets the permissions when given, shows them.
     const fs::path file = Path(w.at(1));
     if (w.size() > 2) fs::permissions(file, fs::perms(std::stoi(w[2], nullptr, 8)));
     std::ostringstream mode;
     mode << "mode " << std::oct << int(fs::status(file).permissions() & fs::perms::all);
     log_.push_back(mode.str());
   } else if (c == "link") {
+    // link TARGET NAME: NAME becomes a symbolic link to TARGET.
     fs::create_symlink(Path(w.at(1)), Path(w.at(2)));
   } else {
     throw std::invalid_argument("unknown command " + c);
