@@ -285,7 +285,60 @@ class CaseRun {
   Session s_{p_, tips_, platform_, results_, view_};
   Problem mark_;
   std::string env_;
+  ReportCalculations StandIns();
+  std::map<std::string, Words> standIns_;  // the fields each stand-in sets
 };
+
+void SetField(Problem& p, const std::string& name, const std::string& value);
+
+// The report's calculations replaced by stand-ins: each writes "run NAME"
+// and sets the fields its `stand-in` line gives (or throws its `fault`).
+ReportCalculations CaseRun::StandIns() {
+  using Calc = std::function<void(Problem&)> ReportCalculations::*;
+  static const std::pair<const char*, Calc> calcs[] = {
+      {"SectionInertias", &ReportCalculations::SectionInertias},
+      {"MomentCapability", &ReportCalculations::MomentCapability},
+      {"DesignTensionSteel", &ReportCalculations::DesignTensionSteel},
+      {"ServiceLoadStress", &ReportCalculations::ServiceLoadStress},
+      {"FatigueStress", &ReportCalculations::FatigueStress},
+      {"CrackControl", &ReportCalculations::CrackControl},
+      {"ConcreteShearStrength", &ReportCalculations::ConcreteShearStrength},
+      {"MaxShearStrength", &ReportCalculations::MaxShearStrength},
+      {"RequiredShearSteel", &ReportCalculations::RequiredShearSteel},
+      {"MinimumShearSteel", &ReportCalculations::MinimumShearSteel},
+      {"MaximumShearSpacing", &ReportCalculations::MaximumShearSpacing},
+      {"ShearSteelStrength", &ReportCalculations::ShearSteelStrength},
+      {"MinimumLongitudinalSteel", &ReportCalculations::MinimumLongitudinalSteel}};
+  ReportCalculations table;
+  for (const auto& [name, calc] : calcs) {
+    table.*calc = [this, name = std::string(name)](Problem& p) {
+      log_.push_back("run " + name);
+      const Words& w = standIns_[name];
+      for (std::size_t i = 0; i + 1 < w.size(); i += 2) {
+        for (Fault f : {Fault::DivisionByZero, Fault::Overflow, Fault::NegativeRoot}) {
+          if (w[i] == "fault" && w[i + 1] == FaultName(f)) throw CalcError(f);
+        }
+        SetField(p, w[i], w[i + 1]);
+      }
+    };
+  }
+  return table;
+}
+
+// A word with the escapes \r \n \t \0 \\ and \xHH turned into their bytes.
+std::string Bytes(const std::string& word) {
+  std::string out;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (word[i] != '\\' || i + 1 == word.size()) {
+      out += word[i];
+    } else if (const char e = word[++i]; e == 'x') {
+      out += char(std::stoi(word.substr(i + 1, 2), nullptr, 16)), i += 2;
+    } else {
+      out += e == 'r' ? '\r' : e == 'n' ? '\n' : e == 't' ? '\t' : e == '0' ? '\0' : e;
+    }
+  }
+  return out;
+}
 
 std::string CaseRun::Path(const std::string& word) const {
   std::string path = Unquoted(word);
@@ -325,7 +378,7 @@ bool CaseRun::Expect(const Words& w, int lineNo) {
   for (std::size_t i = 1; i + 1 < w.size(); i += 2) {
     const FieldRef* f = FindField(w[i]);
     if (!f) return Fail(lineNo, "no field " + w[i]);
-    const std::string want = Unquoted(w[i + 1]);
+    const std::string want = Path(w[i + 1]);
     const std::string got = FieldText(p_, *f);
     const bool ok = std::holds_alternative<float Problem::*>(f->member)
                         ? MatchesWritten(p_.*std::get<float Problem::*>(f->member), want)
@@ -397,7 +450,7 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     UsualBeam(p_, c == "metric",
               arg(1).empty() ? (c == "metric" ? code::ACI : code::AREMA) : arg(1));
   } else if (c == "set") {
-    for (std::size_t i = 1; i + 1 < w.size(); i += 2) SetField(p_, w[i], w[i + 1]);
+    for (std::size_t i = 1; i + 1 < w.size(); i += 2) SetField(p_, w[i], Path(w[i + 1]));
   } else if (c == "rect") {
     p_.SectionType = section::Rectangular;
     p_.RecB = num(1), p_.RecH = num(2);
@@ -474,7 +527,9 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     ChooseOutputFile(
         s_, arg(1) == "main" ? OutputFileMenu::MainWindow : OutputFileMenu::DefinitionWindow);
   } else if (c == "calculate") {
-    const CalculateOutputResult r = CalculateOutput(s_, arg(1).empty() ? '.' : arg(1)[0]);
+    const CalculateOutputResult r =
+        CalculateOutput(s_, arg(1).empty() ? '.' : arg(1)[0],
+                        standIns_.empty() ? ReportCalculations::Standard() : StandIns());
     if (HidesDefinitionWindow(r)) log_.push_back("definition window hidden");
   } else if (c == "view-output") {
     ViewOutputFile(s_);
@@ -544,6 +599,46 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     }
   } else if (c == "mark") {
     mark_ = p_;
+  } else if (c == "stand-in") {
+    standIns_[w.at(1)] = Words(w.begin() + 2, w.end());
+  } else if (c == "lines") {
+    // lines FILE FROM [UNTIL]: from the first line holding FROM up to the
+    // next holding UNTIL (to the end without one; "" ends after one line);
+    // an empty line shows as ":".
+    std::ifstream in(Path(w.at(1)), std::ios::binary);
+    bool on = false;
+    for (std::string l; std::getline(in, l);) {
+      if (!l.empty() && l.back() == '\r') l.pop_back();
+      if (on && w.size() > 3 && l.find(Unquoted(w[3])) != std::string::npos) break;
+      on = on || l.find(Unquoted(w.at(2))) != std::string::npos;
+      if (on) log_.push_back(l.empty() ? ":" : ": " + l);
+    }
+    if (!on) log_.push_back("no line " + w[2]);
+  } else if (c == "edit") {
+    // edit FILE FROM TO [NEWFILE]: every FROM replaced (escapes as in Bytes).
+    std::ifstream in(Path(w.at(1)), std::ios::binary);
+    std::string text(std::istreambuf_iterator<char>(in), {});
+    const std::string from = Bytes(Unquoted(w.at(2))), to = Bytes(Unquoted(w.at(3)));
+    if (from.empty()) throw std::invalid_argument("nothing to replace");
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+      text.replace(at, from.size(), to);
+    }
+    std::ofstream(Path(arg(4).empty() ? w[1] : w[4]), std::ios::binary) << text;
+  } else if (c == "pad") {
+    // pad FILE SIZE: blanks added up to SIZE bytes.
+    const fs::path file = Path(w.at(1));
+    const std::size_t size = std::stoul(w.at(2)) - fs::file_size(file);
+    std::ofstream(file, std::ios::binary | std::ios::app) << std::string(size, ' ');
+  } else if (c == "mode") {
+    // mode FILE [OCTAL]: sets the permissions when given, shows them.
+    const fs::path file = Path(w.at(1));
+    if (w.size() > 2) fs::permissions(file, fs::perms(std::stoi(w[2], nullptr, 8)));
+    std::ostringstream mode;
+    mode << "mode " << std::oct << int(fs::status(file).permissions() & fs::perms::all);
+    log_.push_back(mode.str());
+  } else if (c == "link") {
+    // link TARGET NAME: NAME becomes a symbolic link to TARGET.
+    fs::create_symlink(Path(w.at(1)), Path(w.at(2)));
   } else {
     throw std::invalid_argument("unknown command " + c);
   }

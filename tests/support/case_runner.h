@@ -20,7 +20,11 @@
 // help topic, a calculation's fault. A case fails on the first difference,
 // and when it ends with transcript lines that no check has looked at.
 // Numbers expected by `expect` hold to the digits written: 4.4118 accepts
-// 4.41175 to 4.41185, 0 only zero. The command list is in case_runner.cpp.
+// 4.41175 to 4.41185, 0 only zero. `set` and `expect` values may name the
+// case folders ($TMP, $DATA, $SRC). After a `stand-in NAME FIELD VALUE ...`
+// the reports of `calculate` run stand-ins for all their calculations: each
+// writes "run NAME" and sets only its fields (`fault KIND` throws). The
+// command list is in case_runner.cpp.
 
 #include <filesystem>
 #include <string>
