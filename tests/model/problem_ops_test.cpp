@@ -418,3 +418,62 @@ TEST(ConcreteStrengthEntry, AciEnglish5000) {
 
 }  // namespace
 }  // namespace kestal
+
+namespace kestal {
+namespace {
+
+using namespace support;
+
+TEST(BoxEntry, EveryBoxStoresItsFieldAndOnlyFcDerives) {
+  Problem p = Started();
+  Problem before = p;
+  EXPECT_EQ(EnterBoxText(p, "txtBoxH", "12abc"), EntryEffect::FieldOnly);
+  EXPECT_EQ(ChangedFields(before, p), std::vector<std::string>{"BoxH"});
+  EXPECT_EQ(p.BoxH, 12);
+  before = p;
+  EXPECT_EQ(EnterBoxText(p, "txtNothing", "5"), EntryEffect::FieldOnly);
+  EXPECT_TRUE(ChangedFields(before, p).empty());
+  EXPECT_EQ(EnterBoxText(p, "txtConcreteStrength", "5000"), EntryEffect::MaterialsDerived);
+  EXPECT_EQ(EnterBoxText(p, "txtConcreteStrength", "0"), EntryEffect::FieldOnly);
+  // Ec rounds to 0, and the modular ratio would divide by it.
+  EXPECT_EQ(EnterBoxText(p, "txtConcreteStrength", "1E-30"), EntryEffect::MaterialsFault);
+  EXPECT_EQ(p.Ec, 0);
+  EXPECT_EQ(p.ModularRatio, 7) << "the ratio of 5000 psi concrete stays";
+}
+
+TEST(InvertSection, UnknownShapeSwapsOnlyTheAreas) {
+  Problem p = Started();
+  p.SectionType = 7;
+  p.TSteelArea = 3;
+  p.DepthT = 21;
+  const Problem before = p;
+  InvertCurrentSection(p);
+  EXPECT_EQ(Sorted(ChangedFields(before, p)), Sorted({"TSteelArea", "CSteelArea"}));
+}
+
+TEST(InvertSection, BoxKeepsItsFlanges) {
+  Problem p = Started();
+  p.SectionType = section::Box;
+  p.BoxH = 40;
+  p.BoxBtop = 60;
+  p.BoxBbot = 30;
+  p.DepthT = 37;
+  const Problem before = p;
+  InvertCurrentSection(p);
+  EXPECT_EQ(p.DepthT, 40);
+  EXPECT_EQ(p.DepthC, 3);
+  EXPECT_EQ(Sorted(ChangedFields(before, p)), Sorted({"DepthT", "DepthC"}));
+}
+
+TEST(InvertSection, OverflowLeavesTheSectionAsItWas) {
+  Problem p = Started();
+  p.RecH = 3e38f;
+  p.DepthC = -3e38f;
+  p.TSteelArea = 3;
+  const Problem before = p;
+  EXPECT_THROW(InvertCurrentSection(p), CalcError);
+  EXPECT_TRUE(ChangedFields(before, p).empty());
+}
+
+}  // namespace
+}  // namespace kestal
