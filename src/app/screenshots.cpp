@@ -49,6 +49,7 @@ bool TakeScreenshots(MainWindow& main, ResultsWindow& results, const QString& fo
   Camera camera(folder);
   camera.Take(&main, "frmBeam-startup");
   for (QMenu* menu : main.menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+    if (menu->objectName().isEmpty()) continue;  // the menu bar's own overflow menu
     menu->adjustSize();
     camera.Take(menu, "menu-" + menu->objectName());
     for (QMenu* sub : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {

@@ -90,6 +90,7 @@ void AlignLabels(std::initializer_list<QWidget*> frames) {
   }
   for (QWidget* frame : frames) {
     for (QLabel* label : frame->findChildren<QLabel*>()) label->setMinimumWidth(width);
+    if (frame->layout() != nullptr) frame->layout()->invalidate();
   }
 }
 
