@@ -78,11 +78,13 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   }
 
   std::optional<std::string> output;
+  std::optional<std::string> outDir;
   std::vector<OptionSlot> slots;
   if (inv.command == Command::Report || inv.command == Command::New) {
     slots.push_back({"-o", &output});
     slots.push_back({"--output", &output});
   }
+  if (inv.command == Command::Report) slots.push_back({"--out-dir", &outDir});
   if (inv.command == Command::New) {
     slots.push_back({"--units", &inv.units});
     slots.push_back({"--code", &inv.code});
@@ -121,6 +123,15 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     }
   }
 
+  if (outDir) {
+    // Many reports in one run: every positional is an input.
+    if (output) return Error("report: -o and --out-dir exclude each other");
+    if (outDir->empty()) return Error("report: --out-dir needs a folder");
+    if (positionals.empty()) return Error("report: INPUT missing");
+    inv.inputs = positionals;
+    inv.outDir = *outDir;
+    return {inv, {}};
+  }
   if (positionals.size() < positionalCount) {
     return Error(command + ": " +
                  (inv.command == Command::View && positionals.empty() ? "WHAT and " : "") +
@@ -157,6 +168,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
 std::string UsageText() {
   return "Usage:\n"
          "  kestal-cli report INPUT -o OUTPUT\n"
+         "  kestal-cli report INPUT... --out-dir DIR\n"
          "  kestal-cli view WHAT INPUT\n"
          "  kestal-cli calc-tension INPUT\n"
          "  kestal-cli calc-shear INPUT\n"
@@ -165,7 +177,9 @@ std::string UsageText() {
          "  kestal-cli --help\n"
          "\n"
          "report        loads the input file INPUT and writes its calculation report to OUTPUT\n"
-         "              (the date line follows SOURCE_DATE_EPOCH, in UTC, when it is set)\n"
+         "              (the date line follows SOURCE_DATE_EPOCH, in UTC, when it is set);\n"
+         "              with --out-dir, every INPUT's report goes to DIR as its base name\n"
+         "              with \".out\", and INPUT - reads input paths from standard input\n"
          "view          loads INPUT and prints one results display\n"
          "calc-tension  loads INPUT and designs the tensile steel\n"
          "calc-shear    loads INPUT and designs the shear steel\n"

@@ -25,6 +25,10 @@ struct Invocation {
   Command command = Command::Help;
   std::string input;   // report, view, calc-tension, calc-shear
   std::string output;  // report, new
+  // report --out-dir: every input ("-" reads paths from standard input, one
+  // a line) and the folder that takes the reports.
+  std::vector<std::string> inputs;
+  std::string outDir;
   Display display = Display::SectionProperties;
   // new: each click or entry only when given.
   std::optional<std::string> units;  // "English" or "Metric"

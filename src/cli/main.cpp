@@ -1,6 +1,8 @@
 // kestal-cli: loads, views, designs, reports and writes problems from the
 // command line through the commands of the window.
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <exception>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/batch.h"
 #include "cli/run.h"
 #include "commands/console_view.h"
 #include "commands/session.h"
@@ -48,6 +51,9 @@ int main(int argc, char** argv) {
   }
 
   try {
+    if (inv.command == cli::Command::Report && !inv.outDir.empty()) {
+      return cli::RunReports(inv, clock, {std::cin, std::cout, std::cerr, isatty(2) == 1});
+    }
     Problem problem;
     ToolTips tips;
     ConsolePlatform platform(std::cout, clock);

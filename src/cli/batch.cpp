@@ -1,0 +1,126 @@
+#include "cli/batch.h"
+
+#include <chrono>
+#include <filesystem>
+#include <istream>
+#include <ostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/run.h"
+#include "commands/console_view.h"
+#include "model/problem_ops.h"
+
+namespace kestal::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> ExpandInputs(const std::vector<std::string>& given, std::istream& in) {
+  std::vector<std::string> inputs;
+  for (const std::string& input : given) {
+    if (input != "-") {
+      inputs.push_back(input);
+      continue;
+    }
+    for (std::string line; std::getline(in, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty()) inputs.push_back(line);
+    }
+  }
+  return inputs;
+}
+
+// The progress line: shown only once the run has lasted a second, and
+// rewritten at most ten times a second.
+class Progress {
+ public:
+  Progress(std::ostream& err, bool enabled, std::size_t total)
+      : err_(err), enabled_(enabled), total_(total), start_(Clock::now()), last_(start_) {}
+
+  void Step(std::size_t done) {
+    if (!enabled_) return;
+    const Clock::time_point now = Clock::now();
+    if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(100)) {
+      return;
+    }
+    last_ = now;
+    shown_ = true;
+    err_ << "\rkestal-cli: " << done << " of " << total_ << " reports" << std::flush;
+  }
+
+  void Clear() {
+    if (shown_) err_ << "\r\033[K" << std::flush;
+  }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  std::ostream& err_;
+  bool enabled_;
+  std::size_t total_;
+  Clock::time_point start_;
+  Clock::time_point last_;
+  bool shown_ = false;
+};
+
+// Every line of the messages a problem showed, after the input's name.
+void PrintMessages(std::ostream& out, const std::string& input, const std::string& messages) {
+  std::istringstream lines(messages);
+  for (std::string line; std::getline(lines, line);) out << input << ": " << line << '\n';
+}
+
+}  // namespace
+
+int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io) {
+  const std::vector<std::string> inputs = ExpandInputs(inv.inputs, io.in);
+  std::error_code ec;
+  fs::create_directories(inv.outDir, ec);
+
+  // Every problem starts from the program's start-up state, made once.
+  Problem start;
+  ToolTips startTips;
+  StartUp(start, startTips);
+  ConsoleView(start, startTips).RefreshMainWindow();
+
+  std::set<std::string> names;
+  std::vector<std::string> failed;
+  Progress progress(io.err, io.progress, inputs.size());
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    const std::string& input = inputs[i];
+    Invocation one;
+    one.command = Command::Report;
+    one.input = input;
+    const std::string name = fs::path(input).stem().string() + ".out";
+    one.output = (fs::path(inv.outDir) / name).string();
+    if (!names.insert(name).second) {
+      io.out << input << ": kestal-cli: " << name << " is the report of an earlier input\n";
+      failed.push_back(input);
+      continue;
+    }
+
+    Problem p = start;
+    ToolTips tips = startTips;
+    std::ostringstream messages;
+    ConsolePlatform platform(messages, clock);
+    ConsoleResults results;
+    ConsoleView view(p, tips);
+    Session session{p, tips, platform, results, view};
+    RunCommand(session, one);
+    PrintMessages(io.out, input, messages.str());
+    if (ExitStatus(platform.messages()) != 0) failed.push_back(input);
+    progress.Step(i + 1);
+  }
+  progress.Clear();
+
+  const std::size_t written = inputs.size() - failed.size();
+  io.err << "kestal-cli: " << written << (written == 1 ? " report" : " reports") << " written, "
+         << failed.size() << (failed.size() == 1 ? " input" : " inputs") << " failed";
+  for (std::size_t i = 0; i < failed.size(); ++i) io.err << (i ? ", " : ": ") << failed[i];
+  io.err << '\n';
+  return failed.empty() ? 0 : 1;
+}
+
+}  // namespace kestal::cli

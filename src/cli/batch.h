@@ -1,0 +1,25 @@
+#pragma once
+
+// kestal-cli report INPUT... --out-dir DIR: many problems in one run.
+
+#include <iosfwd>
+
+#include "cli/arguments.h"
+#include "platform/console_platform.h"
+
+namespace kestal::cli {
+
+struct BatchStreams {
+  std::istream& in;   // input paths, one a line, for the input "-"
+  std::ostream& out;  // message boxes, each line after "INPUT: "
+  std::ostream& err;  // progress and the summary
+  bool progress;      // a progress line that updates in place
+};
+
+// Writes the report of every input to the output folder under the input's
+// base name with ".out", each exactly as `report INPUT -o DIR/NAME.out`
+// writes it. A problem that ends on a message does not stop the others.
+// Returns 1 when any problem ended on an error message, else 0.
+int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io);
+
+}  // namespace kestal::cli
