@@ -1,8 +1,12 @@
 #include "model/problem_ops.h"
 
+#include <utility>
+
+#include "model/checked.h"
 #include "model/code_criteria.h"
 #include "model/materials.h"
 #include "model/numtext.h"
+#include "model/record_fields.h"
 
 namespace kestal {
 
@@ -133,6 +137,37 @@ void ChooseCode(Problem& p, std::string_view key) {
 void EnterConcreteStrength(Problem& p, std::string_view text) {
   p.ConcreteStrength = EntryValue(text);
   if (p.CodeKey != code::UD && p.ConcreteStrength > 0) SetMaterialFromStrength(p);
+}
+
+EntryEffect EnterBoxText(Problem& p, std::string_view box, std::string_view text) {
+  if (box == "txtConcreteStrength") {
+    try {
+      EnterConcreteStrength(p, text);
+    } catch (const CalcError&) {
+      return EntryEffect::MaterialsFault;
+    }
+    return p.CodeKey != code::UD && p.ConcreteStrength > 0 ? EntryEffect::MaterialsDerived
+                                                           : EntryEffect::FieldOnly;
+  }
+  if (const BoxField* field = FindBox(box)) p.*(field->field) = EntryValue(text);
+  return EntryEffect::FieldOnly;
+}
+
+void InvertCurrentSection(Problem& p) {
+  const float* height = nullptr;
+  if (p.SectionType == section::Rectangular) height = &p.RecH;
+  if (p.SectionType == section::Box) height = &p.BoxH;
+  if (p.SectionType == section::Tee) height = &p.TeeH;
+  float depthT = p.DepthT;
+  float depthC = p.DepthC;
+  if (height != nullptr) {
+    depthT = ToFloat(Real(*height) - p.DepthC);
+    depthC = ToFloat(Real(*height) - p.DepthT);
+  }
+  std::swap(p.TSteelArea, p.CSteelArea);
+  p.DepthT = depthT;
+  p.DepthC = depthC;
+  if (p.SectionType == section::Tee) p.TeeBtop = p.TeeBweb;
 }
 
 }  // namespace kestal

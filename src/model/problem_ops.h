@@ -43,4 +43,28 @@ void ChooseCode(Problem& p, std::string_view key);
 // the code is "ud" or the strength is not above 0, the derived materials.
 void EnterConcreteStrength(Problem& p, std::string_view text);
 
+// What a key release in a numeric box did besides storing the box's field.
+enum class EntryEffect {
+  FieldOnly,         // the box's field alone (nothing for a name that is no box)
+  MaterialsDerived,  // f'c: A1, B1, Ec, Frup and ModularRatio derived anew
+  MaterialsFault,    // f'c: the derivation stopped at an arithmetic fault; the
+                     // values it stored before the fault stay
+};
+
+// Key release in any of the numeric boxes of the windows, by the box's name:
+// the text entry rule into its field, and for txtConcreteStrength the
+// derived materials. An arithmetic fault is reported, never thrown: typing
+// goes on whatever the user types.
+EntryEffect EnterBoxText(Problem& p, std::string_view box, std::string_view text);
+
+// Reset > Invert Current Section: turns the section upside down. The tensile
+// and compression steel areas change places; with H the total height of the
+// current shape, d becomes H - d' and d' becomes H - d; a tee becomes
+// web-wide (TeeBtop = TeeBweb) since its flange now lies in the tension zone;
+// a box keeps its flanges as they are. A section type outside the three
+// shapes only swaps the areas. The depths are worked out before anything is
+// stored, so an overflow throws CalcError and leaves the problem as it was
+// rather than half inverted.
+void InvertCurrentSection(Problem& p);
+
 }  // namespace kestal

@@ -27,6 +27,7 @@
 #include "commands/displays.h"
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
+#include "commands/section_commands.h"
 #include "files/input_file.h"
 #include "files/report.h"
 #include "model/checked.h"
@@ -207,6 +208,7 @@ const std::map<std::string, Procedure>& Procedures() {
       {"SetModularRatio", plain(SetModularRatio)},
       {"ResetParameters", plain(ResetParameters)},
       {"ResetDimensions", plain(ResetDimensions)},
+      {"InvertCurrentSection", plain(InvertCurrentSection)},
       {"ChooseMetric", plain(ChooseMetric)},
       {"ChooseEnglish", plain(ChooseEnglish)},
       {"GrossSectionProps", plain(GrossSectionProps)},
@@ -463,12 +465,9 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     p_.BoxHbot = num(5), p_.BoxBweb = num(6);
   } else if (c == "type") {
     const std::string text = Unquoted(rest.substr(rest.find(' ', 5) + 1));
-    if (w[1] == "txtConcreteStrength") {
-      EnterConcreteStrength(p_, text);
-    } else {
-      const BoxField* box = FindBox(w[1]);
-      if (!box) throw std::invalid_argument("no box " + w[1]);
-      p_.*(box->field) = EntryValue(text);
+    if (!FindBox(w[1])) throw std::invalid_argument("no box " + w[1]);
+    if (EnterBoxText(p_, w[1], text) == EntryEffect::MaterialsFault) {
+      log_.push_back("materials fault");
     }
   } else if (c == "call") {
     const auto it = Procedures().find(w.at(1));
@@ -491,6 +490,10 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     // "Set Section Dimensions", then Close Form on the section window.
     p_.SectionDefined = 1;
     GrossSectionProps(p_);
+  } else if (c == "invert") {
+    InvertSection(s_);
+  } else if (c == "close-section") {
+    CloseSectionWindow(s_);
   } else if (c == "option") {
     view_.option = OptionNamed(w.at(1));
   } else if (c == "view") {

@@ -1,0 +1,81 @@
+#include "app/screenshots.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <iostream>
+
+#include "platform/qt_platform.h"
+#include "ui/code_parameters_window.h"
+#include "ui/main_window.h"
+#include "ui/results_window.h"
+#include "ui/section_window.h"
+
+namespace kestal::ui {
+
+namespace {
+
+class Camera {
+ public:
+  explicit Camera(const QString& folder) : folder_(folder) {}
+
+  void Take(QWidget* widget, const QString& name) {
+    QApplication::processEvents();
+    const QString path = folder_.filePath(name + ".png");
+    if (!widget->grab().save(path)) {
+      std::cerr << "kestal: cannot save " << path.toStdString() << '\n';
+      ok_ = false;
+    }
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  QDir folder_;
+  bool ok_ = true;
+};
+
+void Trigger(QWidget* window, const char* action) {
+  window->findChild<QAction*>(action)->trigger();
+}
+
+}  // namespace
+
+bool TakeScreenshots(MainWindow& main, ResultsWindow& results, const QString& folder,
+                     const QString& inputFile) {
+  QDir().mkpath(folder);
+  Camera camera(folder);
+  camera.Take(&main, "frmBeam-startup");
+  for (QMenu* menu : main.menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+    if (menu->objectName().isEmpty()) continue;  // the menu bar's own overflow menu
+    menu->adjustSize();
+    camera.Take(menu, "menu-" + menu->objectName());
+    for (QMenu* sub : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+      sub->adjustSize();
+      camera.Take(sub, "menu-" + sub->objectName());
+    }
+  }
+  if (!inputFile.isEmpty()) main.LoadInputFile(inputFile.toStdString());
+  camera.Take(&main, "frmBeam");
+  Trigger(&main, "mnuSectionDimensions");
+  camera.Take(main.sectionWindow(), "frmSection");
+  main.sectionWindow()->hide();
+  Trigger(&main, "mnuSBP");
+  camera.Take(main.codeParametersWindow(), "frmStress");
+  main.codeParametersWindow()->hide();
+  for (const char* display : {"mnuSP", "mnuMC", "mnuSLS", "mnuFS", "mnuCCS", "mnuSC"}) {
+    Trigger(&main, display);
+    camera.Take(&results, QString("frmOutput-") + display);
+  }
+  Trigger(&main, "mnuShowRebar");
+  camera.Take(&results, "frmOutput-rebar");
+  const auto message = CreateMessageBox("Required Av/s= .0123 in^2/in\rMaximum spacing = 10.75 in",
+                                        Icon::Information, std::string("Shear Reinforcing"), &main);
+  message->adjustSize();
+  camera.Take(message.get(), "message");
+  return camera.ok();
+}
+
+}  // namespace kestal::ui

@@ -1,0 +1,122 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include "platform/console_platform.h"
+
+namespace kestal {
+
+namespace {
+
+QString ToQt(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+QMessageBox::Icon ToQtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Information:
+      return QMessageBox::Information;
+    case Icon::Exclamation:
+      return QMessageBox::Warning;
+    case Icon::Critical:
+      return QMessageBox::Critical;
+    case Icon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// Dialogs belong to the window the user is working in.
+QWidget* DialogParent() {
+  return QApplication::activeWindow();
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, Icon icon,
+                                              const std::optional<std::string>& title,
+                                              QWidget* parent) {
+  QString body = ToQt(text);
+  body.replace("\r\n", "\n");
+  body.replace('\r', '\n');
+  auto box = std::make_unique<QMessageBox>(ToQtIcon(icon), ToQt(title.value_or(kDefaultTitle)),
+                                           body, QMessageBox::Ok, parent);
+  box->setObjectName("MessageBox");
+  return box;
+}
+
+void QtPlatform::MessageBox(const std::string& text, Icon icon,
+                            const std::optional<std::string>& title) {
+  CreateMessageBox(text, icon, title, DialogParent())->exec();
+}
+
+void QtPlatform::Beep() {
+  QApplication::beep();
+}
+
+QStringList NameFilters(const std::string& filter) {
+  const QStringList parts = ToQt(filter).split('|');
+  static const QRegularExpression ownPatterns(R"(\s*\([^)]*\)\s*$)");
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    description.remove(ownPatterns);
+    QString pattern = parts[i + 1];
+    pattern.replace("*.*", "*");
+    filters << description + " (" + pattern + ")";
+  }
+  return filters;
+}
+
+std::optional<FileChoice> QtPlatform::ChooseFile(FileDialogMode mode, const std::string& filter,
+                                                 int filterIndex) {
+  QFileDialog dialog(DialogParent());
+  dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
+                                                    : QFileDialog::AcceptSave);
+  dialog.setFileMode(mode == FileDialogMode::Open ? QFileDialog::ExistingFile
+                                                  : QFileDialog::AnyFile);
+  const QStringList filters = NameFilters(filter);
+  dialog.setNameFilters(filters);
+  if (filterIndex >= 1 && filterIndex <= filters.size()) {
+    dialog.selectNameFilter(filters[filterIndex - 1]);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString path = dialog.selectedFiles().first();
+  return FileChoice{path.toStdString(), QFileInfo(path).fileName().toStdString()};
+}
+
+std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(DialogParent(), ToQt(title), ToQt(prompt),
+                                             QLineEdit::Normal, ToQt(defaultText), &ok);
+  return ok ? text.toStdString() : std::string();
+}
+
+void QtPlatform::SetClipboardText(const std::string& text) {
+  QApplication::clipboard()->setText(ToQt(text));
+}
+
+std::string QtPlatform::ClipboardText() {
+  return QApplication::clipboard()->text().toStdString();
+}
+
+bool QtPlatform::OpenInTextEditor(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(path)));
+}
+
+void QtPlatform::ShowHelpTopic(const std::string&) {}
+
+std::tm QtPlatform::Now() {
+  return LocalClock();
+}
+
+}  // namespace kestal

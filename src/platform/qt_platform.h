@@ -1,0 +1,48 @@
+#pragma once
+
+// The platform of the window program: Qt's message boxes, file and input
+// dialogs, clipboard and desktop services.
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "platform/platform.h"
+
+class QMessageBox;
+class QWidget;
+
+namespace kestal {
+
+class QtPlatform : public Platform {
+ public:
+  void MessageBox(const std::string& text, Icon icon,
+                  const std::optional<std::string>& title = std::nullopt) override;
+  void Beep() override;
+  std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
+                                       int filterIndex) override;
+  std::string InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  void SetClipboardText(const std::string& text) override;
+  std::string ClipboardText() override;
+  // The desktop's default application for the file.
+  bool OpenInTextEditor(const std::string& path) override;
+  // The program has no help viewer of its own yet: nothing happens.
+  void ShowHelpTopic(const std::string& topic) override;
+  std::tm Now() override;
+};
+
+// The message box MessageBox shows, not yet shown: OK button, the icon, the
+// title or the program's title, the text with each carriage return a line
+// break.
+std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, Icon icon,
+                                              const std::optional<std::string>& title,
+                                              QWidget* parent = nullptr);
+
+// A filter list "Description|pattern|..." as Qt's name filters: each
+// description without its own parenthesised patterns, followed by the
+// pattern in parentheses; "*.*" becomes "*", so that files without an
+// extension are listed too ("All Files (*)", "Input Files (*.in)").
+QStringList NameFilters(const std::string& filter);
+
+}  // namespace kestal

@@ -1,0 +1,504 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "commands/design_commands.h"
+#include "commands/displays.h"
+#include "commands/file_commands.h"
+#include "commands/output_commands.h"
+#include "commands/section_commands.h"
+#include "ui/code_parameters_window.h"
+#include "ui/section_sketch.h"
+#include "ui/section_window.h"
+#include "ui/window_support.h"
+
+namespace kestal::ui {
+
+namespace {
+
+// What each problem type enables: a box with its label, a button or a View
+// item. The factored moment and the depth to the tensile steel are always
+// enabled.
+struct EnabledRow {
+  const char* control;
+  bool design;
+  bool vdesign;
+  bool review;
+};
+
+const EnabledRow kEnabled[] = {
+    {"cmdCalcTSArea", true, false, false}, {"cmdCalcVSArea", false, true, false},
+    {"txtTSteelArea", false, true, true},  {"txtCSteelArea", false, true, true},
+    {"txtVSteelArea", false, false, true}, {"txtsAv", false, false, true},
+    {"txtDepthC", false, true, true},      {"txtMomentMax", false, false, true},
+    {"txtMomentMin", false, false, true},  {"txtShearUlt", false, true, true},
+    {"mnuMC", false, false, true},         {"mnuSC", false, false, true},
+    {"mnuSLS", false, false, true},        {"mnuFS", false, false, true},
+    {"mnuCCS", false, false, true},
+};
+
+// The crack control inputs mean what the code's rule asks for; a null
+// caption leaves the label as it is. The cover box is always shown.
+struct CrackLabels {
+  const char* code;
+  const char* cover;
+  const char* effArea;
+  const char* expFactor;
+  bool effAreaShown;
+  bool expFactorShown;
+};
+
+const CrackLabels kCrackLabels[] = {
+    {code::AREMA,
+     "Conc Cover to Center of Bar:", "Effective Tension Area:", "Exposure Factor:", true, true},
+    {code::AASHTO,
+     "Conc Cover to Center of Bar:", "Effective Tension Area:", "Exposure Factor:", true, true},
+    {code::CSA, "Conc Cover to Center of Bar:", "Effective Tension Area:", "Exposure Factor:", true,
+     true},
+    {code::LRFD, "Conc Cover to Center of Bar:", nullptr, "Exposure Factor:", false, true},
+    {code::ACI, "Clear Concrete Cover:", nullptr, nullptr, false, false},
+    {code::S6, "Rebar x Load Type Factor:", "Rebar Diameter:", "Max Crack Width:", true, true},
+    {code::OHBDC, "Clear Concrete Cover:", "Clear Rebar Spacing:", "Exposure Factor:", true, true},
+};
+
+// The Code menu and status panel 3. "ohbdc" comes only from input files and
+// has no menu item.
+struct CodeItem {
+  const char* action;
+  const char* caption;
+  const char* key;
+  const char* panel;
+  const char* tip;
+};
+
+const CodeItem kCodes[] = {
+    {"mnuAREMA", "AREMA", code::AREMA, "Code = AREMA", "AREMA Manual for Railway Engineering"},
+    {"mnuAASHTO", "AASHTO", code::AASHTO, "Code = AASHTO", "AASHTO Bridge Design Specifications"},
+    {"mnuLRFD", "AASHTO LRFD", code::LRFD, "Code = AASHTO LRFD",
+     "AASHTO LRFD Bridge Design Specifications"},
+    {"mnuACI", "ACI 318", code::ACI, "Code = ACI 318",
+     "ACI-318 Building Code Requirements for Structural Concrete"},
+    {"mnuS6", "CAN/CSA-S6", code::S6, "Code = CAN/CSA-S6",
+     "CAN/CSA-S6 Canadian Highway Bridge Design Code"},
+    {"mnuCSA", "CSA-A23.3", code::CSA, "Code = CSA-A23.3",
+     "CSA A23.3 Design of Concrete Structures"},
+    {"mnuUD", "USER DEFINED", code::UD, "Code = USER DEFINED", "User Defined Criteria"},
+    {nullptr, nullptr, code::OHBDC, "Code = OHBDC", "OHBDC Ontario Highway Bridge Design Code"},
+};
+
+struct Row {
+  const char* box;
+  const char* caption;
+};
+
+QGroupBox* BoxFrame(const char* name, const char* caption, std::initializer_list<Row> rows) {
+  QGroupBox* frame = Frame(name, caption);
+  auto* form = new QFormLayout(frame);
+  for (const Row& row : rows) AddBoxRow(form, NumberBox(row.box), row.caption);
+  return frame;
+}
+
+QRadioButton* Option(const char* name, const char* caption) {
+  auto* option = new QRadioButton(caption);
+  option->setObjectName(name);
+  return option;
+}
+
+QPushButton* Button(const char* name, const char* caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  return button;
+}
+
+QWidget* WithButton(QLineEdit* box, QPushButton* button) {
+  auto* field = new QWidget;
+  auto* row = new QHBoxLayout(field);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(box);
+  row->addWidget(button);
+  row->addStretch();
+  return field;
+}
+
+QMenu* Menu(QMenuBar* bar, QMenu* parent, const char* name, const char* caption) {
+  QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
+  menu->setObjectName(name);
+  menu->menuAction()->setObjectName(name);
+  return menu;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, ResultsSink& results,
+                       QWidget* parent)
+    : QMainWindow(parent, WindowFlagsWithoutClose(true)),
+      p_(problem),
+      tips_(tips),
+      session_{problem, tips, platform, results, *this} {
+  setObjectName("frmBeam");
+  setWindowTitle("REINFORCED CONCRETE BEAM DESIGN");
+  section_ = new SectionWindow(
+      session_, [this] { sketch_->update(); }, this);
+  stress_ = new CodeParametersWindow(p_, tips_, this);
+  setCentralWidget(CreateFrames());
+  CreateMenus();
+  CreateStatusBar();
+  SetTabOrder();
+  BindBoxes(this, p_,
+            [this](std::string_view box, EntryEffect effect) { OnBoxEdited(box, effect); });
+
+  StartUp(p_, tips_);
+  RefreshMainWindow();
+  adjustSize();
+  CentreOnScreen(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::CreateFrames() {
+  QGroupBox* type = Frame("frmProblemType", "TYPE");
+  auto* typeColumn = new QVBoxLayout(type);
+  optDesign_ = Option("optDesign", "Design Tensile Steel");
+  optVDesign_ = Option("optVDesign", "Design Shear Steel");
+  optReview_ = Option("optReview", "Review");
+  for (QRadioButton* option : {optDesign_, optVDesign_, optReview_}) typeColumn->addWidget(option);
+  typeColumn->addStretch();
+
+  QGroupBox* units = Frame("frmUnits", "UNITS");
+  auto* unitsColumn = new QVBoxLayout(units);
+  optEnglish_ = Option("optEnglish", "English");
+  optMetric_ = Option("optMetric", "Metric");
+  unitsColumn->addWidget(optEnglish_);
+  unitsColumn->addWidget(optMetric_);
+  unitsColumn->addStretch();
+
+  QGroupBox* material = BoxFrame("frmMaterial", "MATERIAL PROPERTIES",
+                                 {{"txtConcreteStrength", "Conc Compressive Strength:"},
+                                  {"txtSteelStrength", "Reinforcing Steel Strength:"},
+                                  {"txtModularRatio", "Modular Ratio:"}});
+  QGroupBox* loads = BoxFrame("frmLoads", "DESIGN LOADS",
+                              {{"txtMomentUlt", "Factored (ultimate) Moment:"},
+                               {"txtMomentMax", "Max Service Load Moment:"},
+                               {"txtMomentMin", "Min Service Load Moment:"},
+                               {"txtShearUlt", "Factored (ultimate) Shear:"}});
+
+  QGroupBox* sectionFrame = Frame("fraSection", "SECTION PROPERTIES");
+  auto* sectionColumn = new QVBoxLayout(sectionFrame);
+  auto* typeRow = new QFormLayout;
+  sectionType_ = new QComboBox;
+  sectionType_->setObjectName("cboSectionType");
+  sectionType_->addItems({"RECTANGULAR", "BOX", "T BEAM"});
+  auto* typeLabel = new QLabel("Section Type:");
+  typeLabel->setObjectName("lblSectionType");
+  typeLabel->setBuddy(sectionType_);
+  typeRow->addRow(typeLabel, sectionType_);
+  sectionColumn->addLayout(typeRow);
+  sketch_ = new SectionSketch(p_);
+  sectionColumn->addWidget(sketch_, 1);
+  QPushButton* dimensions = Button("cmdSectionDimensions", "&Set Section Dimensions");
+  sectionColumn->addWidget(dimensions);
+
+  QGroupBox* reinforcing = Frame("frmReinforcing", "REINFORCING STEEL");
+  auto* steel = new QFormLayout(reinforcing);
+  calcTSArea_ = Button("cmdCalcTSArea", "&Calc");
+  calcVSArea_ = Button("cmdCalcVSArea", "&Calc");
+  QLineEdit* tensile = NumberBox("txtTSteelArea");
+  AddBoxRow(steel, tensile, "Tensile Steel Area:", WithButton(tensile, calcTSArea_));
+  AddBoxRow(steel, NumberBox("txtCSteelArea"), "Compressive Steel Area:");
+  AddBoxRow(steel, NumberBox("txtDepthT"), "Depth to Tensile Steel:");
+  AddBoxRow(steel, NumberBox("txtDepthC"), "Depth to Compressive Steel:");
+  QLineEdit* shear = NumberBox("txtVSteelArea");
+  AddBoxRow(steel, shear, "Shear Steel Area:", WithButton(shear, calcVSArea_));
+  AddBoxRow(steel, NumberBox("txtsAv"), "Shear Steel Spacing:");
+
+  QGroupBox* crack = BoxFrame("frmCrack", "CRACK CONTROL",
+                              {{"txtCover", "Conc Cover to Center of Bar:"},
+                               {"txtEffArea", "Effective Tension Area:"},
+                               {"txtExpFactor", "Exposure Factor:"}});
+  crackFrame_ = crack;
+  crackForm_ = static_cast<QFormLayout*>(crack->layout());
+  // The frame keeps its place while hidden, so that the window does not
+  // change its size with the problem type.
+  QSizePolicy keep = crack->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  crack->setSizePolicy(keep);
+
+  AlignLabels({loads, reinforcing, crack});
+  auto* central = new QWidget;
+  auto* grid = new QGridLayout(central);
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(type, 1);
+  choices->addWidget(units);
+  grid->addLayout(choices, 0, 0);
+  grid->addWidget(material, 0, 1);
+  grid->addWidget(loads, 1, 0);
+  grid->addWidget(sectionFrame, 1, 1, 2, 1);
+  grid->addWidget(reinforcing, 2, 0);
+  grid->addWidget(crack, 3, 0);
+  grid->setRowStretch(2, 1);
+
+  connect(optDesign_, &QRadioButton::clicked, this,
+          [this] { OnProblemType(ProblemOption::Design); });
+  connect(optVDesign_, &QRadioButton::clicked, this,
+          [this] { OnProblemType(ProblemOption::VDesign); });
+  connect(optReview_, &QRadioButton::clicked, this,
+          [this] { OnProblemType(ProblemOption::Review); });
+  connect(optEnglish_, &QRadioButton::clicked, this, [this] { OnUnits(false); });
+  connect(optMetric_, &QRadioButton::clicked, this, [this] { OnUnits(true); });
+  connect(sectionType_, &QComboBox::activated, this, &MainWindow::OnSectionType);
+  connect(dimensions, &QPushButton::clicked, this, [this] { OnSectionDimensions(true); });
+  connect(calcTSArea_, &QPushButton::clicked, this, [this] { CalcTensionSteel(session_); });
+  connect(calcVSArea_, &QPushButton::clicked, this, [this] { CalcShearSteel(session_); });
+  return central;
+}
+
+void MainWindow::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  auto item = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); };
+  Session& s = session_;
+
+  QMenu* file = Menu(bar, nullptr, "mnuFile", "&File");
+  item(file, "mnuLoadIn", "&Load Input", [&s] { LoadInput(s); });
+  QMenu* save = Menu(bar, file, "mnuSave", "&Save");
+  item(save, "mnuSaveInput", "&Input As", [&s] { SaveInput(s); });
+  item(save, "mnuSaveOutput", "&Output As",
+       [&s] { ChooseOutputFile(s, OutputFileMenu::MainWindow); });
+  item(file, "mnuExit", "&Exit", [this] { emit exitRequested(); });
+
+  // Clipboard editing of the focused box comes with the Edit commands.
+  QMenu* edit = Menu(bar, nullptr, "mnuEdit", "&Edit");
+  item(edit, "mnuCut", "Cu&t", [] {});
+  item(edit, "mnuCopy", "&Copy", [] {});
+  item(edit, "mnuPaste", "&Paste", [] {});
+
+  QMenu* define = Menu(bar, nullptr, "mnuDefine", "&Define");
+  QMenu* codeMenu = Menu(bar, define, "mnuDefineCode", "&Code");
+  codes_ = new QActionGroup(this);
+  codes_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  for (const CodeItem& code : kCodes) {
+    if (code.action == nullptr) continue;
+    QAction* action =
+        item(codeMenu, code.action, code.caption, [this, &code] { OnCode(code.key); });
+    action->setCheckable(true);
+    codes_->addAction(action);
+  }
+  item(define, "mnuSBP", "&Default Code Parameters", [this] { ShowWindow(stress_); });
+  // The output definition window comes with the report commands.
+  item(define, "mnuOutCalc", "&Output calculation", [] {});
+
+  QMenu* view = Menu(bar, nullptr, "mnuView", "&View");
+  item(view, "mnuSectionDimensions", "&Section Dimensions", [this] { OnSectionDimensions(false); });
+  item(view, "mnuSP", "Section &Properties", [&s] { ShowSectionProperties(s); });
+  item(view, "mnuMC", "&Moment Capability", [&s] { ShowMomentCapability(s); });
+  item(view, "mnuSLS", "Service &Load Stress", [&s] { ShowServiceLoadStress(s); });
+  item(view, "mnuFS", "&Fatigue Stress", [&s] { ShowFatigueStress(s); });
+  item(view, "mnuCCS", "&Crack Control Stress", [&s] { ShowCrackControl(s); });
+  item(view, "mnuSC", "Shea&r Capability", [&s] { ShowShearCapability(s); });
+  separator(view, "mnuseper");
+  item(view, "mnuNote", "&Output file", [&s] { ViewOutputFile(s); });
+
+  QMenu* reset = Menu(bar, nullptr, "mnuReset", "&Reset");
+  item(reset, "mnuResetParam", "&Parameters", [this] {
+    ResetParameters(p_);
+    RefreshMainWindow();
+  });
+  item(reset, "mnuResetDim", "&Dimensions", [this] {
+    ResetDimensions(p_);
+    RefreshMainWindow();
+  });
+  item(reset, "mnuInvertSect", "&Invert Current Section", [&s] { InvertSection(s); });
+
+  QMenu* help = Menu(bar, nullptr, "mnuHelp", "&Help");
+  item(help, "mnuContents", "&Contents", [&s] {
+    s.platform.ShowHelpTopic("introduction.htm");
+  })->setShortcut(Qt::Key_F1);
+  separator(help, "mnusep");
+  item(help, "mnuShowRebar", "&Show Rebar Info", [&s] { ShowRebarInfo(s); });
+  // The about window comes with the help commands.
+  item(help, "mnuAbout", "&About Program KESTAL", [] {});
+}
+
+void MainWindow::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("SBFiles");
+  bar->setSizeGripEnabled(false);
+  const char* initial[] = {"Input file undefined", "Output file undefined", ""};
+  for (int i = 0; i < 3; ++i) {
+    panels_[i] = new QLabel(initial[i]);
+    panels_[i]->setObjectName(QString("panel%1").arg(i + 1));
+    panels_[i]->setToolTip(initial[i]);
+    panels_[i]->setFrameShape(QFrame::Panel);
+    panels_[i]->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(panels_[i], 1);
+  }
+}
+
+void MainWindow::SetTabOrder() {
+  // The frames in their order, top to bottom inside each.
+  const char* order[] = {
+      "optDesign",        "optVDesign",
+      "optReview",        "optEnglish",
+      "optMetric",        "txtConcreteStrength",
+      "txtSteelStrength", "txtModularRatio",
+      "txtMomentUlt",     "txtMomentMax",
+      "txtMomentMin",     "txtShearUlt",
+      "cboSectionType",   "cmdSectionDimensions",
+      "txtTSteelArea",    "cmdCalcTSArea",
+      "txtCSteelArea",    "txtDepthT",
+      "txtDepthC",        "txtVSteelArea",
+      "cmdCalcVSArea",    "txtsAv",
+      "txtCover",         "txtEffArea",
+      "txtExpFactor",
+  };
+  QWidget* previous = nullptr;
+  for (const char* name : order) {
+    QWidget* next = Control<QWidget>(this, name);
+    if (previous != nullptr) setTabOrder(previous, next);
+    previous = next;
+  }
+}
+
+void MainWindow::RefreshMainWindow() {
+  SetToolTips(p_, tips_);
+  ApplyToolTips(this, tips_);
+  p_.FormUpdating = 1;
+  RefreshProblemType();
+  (p_.Units == units::Metric ? optMetric_ : optEnglish_)->setChecked(true);
+  WriteBoxes(this, p_);
+  stress_->Refresh();
+  section_->Refresh();
+  RefreshCode();
+  sectionType_->setCurrentIndex(p_.SectionType);
+  sketch_->ShowShape(p_.SectionType);
+  sketch_->update();
+  p_.FormUpdating = 0;
+}
+
+void MainWindow::RefreshProblemType() {
+  const ProblemOption option = OptionForProblemType(p_.ProblemType);
+  const int column = static_cast<int>(option);
+  (option == ProblemOption::Design    ? optDesign_
+   : option == ProblemOption::VDesign ? optVDesign_
+                                      : optReview_)
+      ->setChecked(true);
+  for (const EnabledRow& row : kEnabled) {
+    const bool on =
+        (column == 0 && row.design) || (column == 1 && row.vdesign) || (column == 2 && row.review);
+    const QString name = row.control;
+    if (name.startsWith("mnu")) {
+      if (auto* action = findChild<QAction*>(name)) action->setEnabled(on);
+      continue;
+    }
+    Control<QWidget>(this, row.control)->setEnabled(on);
+    if (name.startsWith("txt")) {
+      Control<QWidget>(this, ("lbl" + name.mid(3)).toStdString())->setEnabled(on);
+    }
+  }
+  crackFrame_->setVisible(option == ProblemOption::Review);
+  if (option == ProblemOption::Review) RefreshCrackControl();
+}
+
+void MainWindow::RefreshCrackControl() {
+  for (const CrackLabels& row : kCrackLabels) {
+    if (p_.CodeKey != row.code) continue;
+    auto relabel = [this](const char* box, const char* caption, bool shown) {
+      if (caption != nullptr) {
+        Control<QLabel>(this, "lbl" + std::string(box).substr(3))->setText(caption);
+      }
+      crackForm_->setRowVisible(Control<QLineEdit>(this, box), shown);
+    };
+    relabel("txtCover", row.cover, true);
+    relabel("txtEffArea", row.effArea, row.effAreaShown);
+    relabel("txtExpFactor", row.expFactor, row.expFactorShown);
+  }
+}
+
+void MainWindow::RefreshCode() {
+  for (const CodeItem& code : kCodes) {
+    const bool current = p_.CodeKey == code.key;
+    if (code.action != nullptr) findChild<QAction*>(code.action)->setChecked(current);
+    if (current) {
+      panels_[2]->setText(code.panel);
+      panels_[2]->setToolTip(code.tip);
+    }
+  }
+}
+
+void MainWindow::RefreshTSteelArea() {
+  WriteBoxes(this, p_, {"txtTSteelArea"});
+}
+
+ProblemOption MainWindow::SelectedOption() const {
+  if (optDesign_->isChecked()) return ProblemOption::Design;
+  if (optVDesign_->isChecked()) return ProblemOption::VDesign;
+  return ProblemOption::Review;
+}
+
+void MainWindow::SetStatusPanel(int panel, const std::string& text) {
+  if (panel < 1 || panel > 3) return;
+  panels_[panel - 1]->setText(ToQt(text));
+  // The file panels name the whole path in their tips.
+  if (panel == 1 && !p_.InputFile.empty()) panels_[0]->setToolTip(ToQt(p_.InputFile));
+  if (panel == 2 && !p_.OutputFile.empty()) panels_[1]->setToolTip(ToQt(p_.OutputFile));
+}
+
+bool MainWindow::LoadInputFile(const std::string& path) {
+  return LoadInputFrom(session_, FileChoiceForPath(path));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  emit exitRequested();
+}
+
+void MainWindow::OnProblemType(ProblemOption option) {
+  ChooseProblemType(p_, option);
+  RefreshMainWindow();
+}
+
+void MainWindow::OnUnits(bool metric) {
+  if (metric) {
+    ChooseMetric(p_);
+  } else {
+    ChooseEnglish(p_);
+  }
+  RefreshMainWindow();
+}
+
+void MainWindow::OnCode(const char* key) {
+  ChooseCode(p_, key);
+  RefreshMainWindow();
+}
+
+void MainWindow::OnSectionType(int index) {
+  if (index < 0) return;
+  p_.SectionType = index;
+  sketch_->ShowShape(index);
+}
+
+void MainWindow::OnSectionDimensions(bool marksSectionDefined) {
+  ShowWindow(section_);
+  if (marksSectionDefined) p_.SectionDefined = 1;
+}
+
+void MainWindow::OnBoxEdited(std::string_view, EntryEffect effect) {
+  if (effect != EntryEffect::FieldOnly) {
+    WriteBoxes(this, p_, {"txtModularRatio"});
+    stress_->RefreshDerivedMaterials();
+  }
+  sketch_->update();
+}
+
+}  // namespace kestal::ui

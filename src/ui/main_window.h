@@ -1,0 +1,96 @@
+#pragma once
+
+// The main window, frmBeam: the boxes of the problem, the problem type and
+// unit choices, the section type with its sketch, the two Calc buttons, the
+// menus from which every other window and display is reached, and the
+// three-panel status bar. It owns the section dimensions and code parameters
+// windows, which its refresh writes whether they are shown or not.
+
+#include <QActionGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <string>
+
+#include "commands/session.h"
+
+class QFormLayout;
+
+namespace kestal::ui {
+
+class CodeParametersWindow;
+class SectionSketch;
+class SectionWindow;
+
+class MainWindow : public QMainWindow, public MainView {
+  Q_OBJECT
+
+ public:
+  // Creates the window and runs the program's start-up sequence on the
+  // record: the start-up problem, the tool tips and the first refresh.
+  MainWindow(Problem& problem, ToolTips& tips, Platform& platform, ResultsSink& results,
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  void RefreshMainWindow() override;
+  void RefreshTSteelArea() override;
+  ProblemOption SelectedOption() const override;
+  void SetStatusPanel(int panel, const std::string& text) override;
+
+  // Loads an input file named on the command line, as File > Load Input
+  // does once its dialog has answered.
+  bool LoadInputFile(const std::string& path);
+
+  Session& session() { return session_; }
+  SectionWindow* sectionWindow() const { return section_; }
+  CodeParametersWindow* codeParametersWindow() const { return stress_; }
+
+ signals:
+  // File > Exit, or a close request from the window manager: the program
+  // ends at once, without saving.
+  void exitRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* CreateFrames();
+  void CreateMenus();
+  void CreateStatusBar();
+  void SetTabOrder();
+
+  void RefreshProblemType();
+  void RefreshCrackControl();
+  void RefreshCode();
+
+  void OnProblemType(ProblemOption option);
+  void OnUnits(bool metric);
+  void OnCode(const char* key);
+  void OnSectionType(int index);
+  void OnSectionDimensions(bool marksSectionDefined);
+  void OnBoxEdited(std::string_view box, EntryEffect effect);
+
+  Problem& p_;
+  ToolTips& tips_;
+  Session session_;
+
+  SectionWindow* section_ = nullptr;
+  CodeParametersWindow* stress_ = nullptr;
+  SectionSketch* sketch_ = nullptr;
+  QComboBox* sectionType_ = nullptr;
+  QRadioButton* optDesign_ = nullptr;
+  QRadioButton* optVDesign_ = nullptr;
+  QRadioButton* optReview_ = nullptr;
+  QRadioButton* optEnglish_ = nullptr;
+  QRadioButton* optMetric_ = nullptr;
+  QPushButton* calcTSArea_ = nullptr;
+  QPushButton* calcVSArea_ = nullptr;
+  QWidget* crackFrame_ = nullptr;
+  QFormLayout* crackForm_ = nullptr;
+  QActionGroup* codes_ = nullptr;
+  QLabel* panels_[3] = {};
+};
+
+}  // namespace kestal::ui

@@ -1,0 +1,124 @@
+#include "ui/window_support.h"
+
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "model/numtext.h"
+#include "model/record_fields.h"
+
+namespace kestal::ui {
+
+QString ToQt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::WindowFlags WindowFlagsWithoutClose(bool mainWindow) {
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (mainWindow) flags |= Qt::WindowMinMaxButtonsHint;
+  return flags;
+}
+
+ToolWindow::ToolWindow(const char* name, const QString& caption, QWidget* owner)
+    : QWidget(owner, WindowFlagsWithoutClose(false)) {
+  setObjectName(name);
+  setWindowTitle(caption);
+}
+
+void ToolWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+}
+
+void CentreOnScreen(QWidget* window) {
+  if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    return;
+  }
+  QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QSize size = window->frameGeometry().size();
+  window->move(area.x() + (area.width() - size.width()) / 2,
+               area.y() + (area.height() - size.height()) / 2);
+}
+
+void ShowWindow(QWidget* window) {
+  if (!window->property("shownBefore").toBool()) {
+    window->setProperty("shownBefore", true);
+    window->adjustSize();
+    CentreOnScreen(window);
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+QLineEdit* NumberBox(const char* name) {
+  auto* box = new QLineEdit;
+  box->setObjectName(name);
+  // Room for the longest display form, " -1.2345678E+07".
+  box->setFixedWidth(box->fontMetrics().horizontalAdvance(" -1.2345678E+07") +
+                     box->fontMetrics().averageCharWidth() * 2);
+  return box;
+}
+
+QLabel* BoxLabel(QLineEdit* box, const QString& caption) {
+  auto* label = new QLabel(caption);
+  label->setObjectName("lbl" + box->objectName().mid(3));
+  label->setBuddy(box);
+  return label;
+}
+
+QGroupBox* Frame(const char* name, const QString& caption) {
+  auto* frame = new QGroupBox(caption);
+  frame->setObjectName(name);
+  return frame;
+}
+
+QLabel* AddBoxRow(QFormLayout* form, QLineEdit* box, const QString& caption, QWidget* field) {
+  QLabel* label = BoxLabel(box, caption);
+  form->addRow(label, field != nullptr ? field : box);
+  return label;
+}
+
+void AlignLabels(std::initializer_list<QWidget*> frames) {
+  int width = 0;
+  for (QWidget* frame : frames) {
+    for (QLabel* label : frame->findChildren<QLabel*>()) {
+      width = std::max(width, label->sizeHint().width());
+    }
+  }
+  for (QWidget* frame : frames) {
+    for (QLabel* label : frame->findChildren<QLabel*>()) label->setMinimumWidth(width);
+    if (frame->layout() != nullptr) frame->layout()->invalidate();
+  }
+}
+
+void BindBoxes(QWidget* window, Problem& p, const BoxEdited& after) {
+  for (const BoxField& f : BoxFields()) {
+    auto* box = Control<QLineEdit>(window, f.box);
+    if (box == nullptr) continue;
+    const std::string_view name = f.box;
+    QObject::connect(box, &QLineEdit::textEdited, window, [&p, name, after](const QString& text) {
+      const EntryEffect effect = EnterBoxText(p, name, text.toStdString());
+      if (after) after(name, effect);
+    });
+  }
+}
+
+void WriteBoxes(QWidget* window, const Problem& p, std::initializer_list<std::string_view> names) {
+  for (const BoxField& f : BoxFields()) {
+    if (names.size() != 0 && std::find(names.begin(), names.end(), f.box) == names.end()) continue;
+    if (auto* box = Control<QLineEdit>(window, f.box)) {
+      box->setText(ToQt(DisplayForm(p.*(f.field))));
+    }
+  }
+}
+
+void ApplyToolTips(QWidget* window, const ToolTips& tips) {
+  for (const auto& [name, tip] : tips) {
+    if (auto* control = Control<QWidget>(window, name)) control->setToolTip(ToQt(tip));
+  }
+}
+
+}  // namespace kestal::ui

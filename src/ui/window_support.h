@@ -1,0 +1,96 @@
+#pragma once
+
+// What every window of the program shares: the window frame without a Close
+// command, centring, the numeric boxes bound to the record by name, their
+// labels and frames, and the tool tips by control name.
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <functional>
+#include <string_view>
+
+#include "model/problem.h"
+#include "model/problem_ops.h"
+#include "model/units.h"
+
+class QFormLayout;
+
+namespace kestal::ui {
+
+// Window flags of a program window: a title, no Close command; the main
+// window keeps its minimise and maximise buttons.
+Qt::WindowFlags WindowFlagsWithoutClose(bool mainWindow);
+
+// A window other than the main window. It offers no Close command, and a
+// close request from the window manager (Alt+F4) is ignored: its own menu
+// or buttons hide it, and it lives until the program ends.
+class ToolWindow : public QWidget {
+ public:
+  ToolWindow(const char* name, const QString& caption, QWidget* owner);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+};
+
+// Moves a window to the centre of its screen, unless it is minimised,
+// maximised or full screen.
+void CentreOnScreen(QWidget* window);
+
+// Shows a modeless window and brings it to the front; a window shown for the
+// first time is centred first.
+void ShowWindow(QWidget* window);
+
+// A single-line box for one field of the record, wide enough for every
+// display form of a number.
+QLineEdit* NumberBox(const char* name);
+
+// The label of a box: named after the box with "lbl" for "txt", its buddy
+// the box.
+QLabel* BoxLabel(QLineEdit* box, const QString& caption);
+
+// A frame with a caption.
+QGroupBox* Frame(const char* name, const QString& caption);
+
+// A row of a frame's form: the box's label and the box (or `field`, which
+// holds the box and, for instance, a button beside it).
+QLabel* AddBoxRow(QFormLayout* form, QLineEdit* box, const QString& caption,
+                  QWidget* field = nullptr);
+
+// Gives every label in these frames the width of the widest, so that the
+// boxes of frames stacked in one column line up.
+void AlignLabels(std::initializer_list<QWidget*> frames);
+
+// The helpers below work on the controls of `window` itself, not on those of
+// the windows it owns.
+
+// Connects every numeric box of `window` to its field: each edit of the
+// text stores it by the text entry rule, then `after` learns what changed.
+using BoxEdited = std::function<void(std::string_view box, EntryEffect effect)>;
+void BindBoxes(QWidget* window, Problem& p, const BoxEdited& after);
+
+// Writes the display form of the fields of the numeric boxes of `window`
+// (only those named, or all when `names` is empty).
+void WriteBoxes(QWidget* window, const Problem& p,
+                std::initializer_list<std::string_view> names = {});
+
+// Sets the tool tip of every control of `window` that the table names.
+void ApplyToolTips(QWidget* window, const ToolTips& tips);
+
+// The control of that name in `window` itself, not in a window it owns.
+template <typename T>
+T* Control(const QWidget* window, std::string_view name);
+
+QString ToQt(std::string_view text);
+
+template <typename T>
+T* Control(const QWidget* window, std::string_view name) {
+  for (T* control : window->findChildren<T*>(ToQt(name))) {
+    if (control->window() == window) return control;
+  }
+  return nullptr;
+}
+
+}  // namespace kestal::ui

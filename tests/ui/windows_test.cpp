@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <functional>
+
+#include "commands/displays.h"
+#include "commands/recording_view.h"
+#include "platform/recording_results.h"
+#include "program.h"
+
+namespace kestal::test {
+namespace {
+
+TEST(SectionWindow, EditsOnlyTheCurrentShape) {
+  Program w;
+  QTest::keyClick(w.Find("cboSectionType"), Qt::Key_Down);
+  EXPECT_EQ(w.p.SectionType, section::Box);
+  w.Trigger("mnuSectionDimensions");
+  QWidget* window = w.Find("frmSection");
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(w.p.SectionDefined, 0);
+  for (const char* group : {"frmRec", "frmBox", "frmTee"}) {
+    EXPECT_EQ(w.Find(group)->isEnabled(), group == std::string("frmBox")) << group;
+  }
+  w.Type("txtBoxH", "12abc");
+  EXPECT_EQ(w.p.BoxH, 12);
+  w.Type("txtRecB", "5");
+  EXPECT_EQ(w.p.RecB, 0) << "a disabled group takes no typing";
+  // The other box dimensions are 0: the properties cannot be worked out.
+  w.Click("cmdClose");
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(w.platform.messages(), std::vector<PlatformEvent>{PlatformEvent::Message(
+                                       "Incomplete information", Icon::None)});
+  w.Click("cmdSectionDimensions");
+  EXPECT_EQ(w.p.SectionDefined, 1);
+  w.Click("cmdResetDim");
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(w.Text("txtBoxH"), " 0");
+  EXPECT_EQ(w.p.SectionDefined, 0);
+}
+
+TEST(ResultsWindow, DisplaysPrintWhatTheCommandsPrint) {
+  const std::pair<const char*, std::function<void(Session&)>> displays[] = {
+      {"mnuSP", ShowSectionProperties},  {"mnuMC", ShowMomentCapability},
+      {"mnuSLS", ShowServiceLoadStress}, {"mnuFS", ShowFatigueStress},
+      {"mnuCCS", ShowCrackControl},      {"mnuSC", ShowShearCapability},
+  };
+  Program w;
+  ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in"));
+  auto* grid = w.results.findChild<QTableWidget*>("grdTable");
+  auto* text = w.results.findChild<QPlainTextEdit*>("txtOutput");
+  w.Trigger("mnuShowRebar");
+  EXPECT_TRUE(grid->isVisible());
+  EXPECT_EQ(grid->item(8, 0)->text(), "#10");
+  for (const auto& [item, show] : displays) {
+    Problem copy = w.p;
+    ScriptedPlatform platform;
+    RecordingResults expected;
+    RecordingView view;
+    Session s{copy, w.tips, platform, expected, view};
+    show(s);
+    std::string lines;
+    for (const std::string& line : expected.lines()) lines += line + "\n";
+
+    w.Trigger(item);
+    EXPECT_FALSE(grid->isVisible()) << item;
+    // 7000 twips wide, 4000 or 3000 high, at 15 twips to a pixel.
+    EXPECT_EQ(w.results.size(), QSize(467, expected.height() == 4000 ? 267 : 200)) << item;
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), lines) << item;
+  }
+  EXPECT_TRUE(w.platform.events().empty());
+}
+
+TEST(Windows, OnlyTheMainWindowCanBeClosedAndItExits) {
+  Program w;
+  QSignalSpy exits(&w.main, &ui::MainWindow::exitRequested);
+  w.Trigger("mnuSectionDimensions");
+  w.Trigger("mnuSBP");
+  w.Trigger("mnuShowRebar");
+  for (QWidget* window :
+       {w.Find("frmSection"), w.Find("frmStress"), static_cast<QWidget*>(&w.results)}) {
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible()) << window->objectName().toStdString();
+  }
+  EXPECT_FALSE(w.main.windowFlags() & Qt::WindowCloseButtonHint);
+  w.main.close();
+  w.Trigger("mnuExit");
+  EXPECT_EQ(exits.count(), 2);
+}
+
+}  // namespace
+}  // namespace kestal::test
