@@ -114,7 +114,10 @@ struct LogPlatform : ScriptedPlatform {
   explicit LogPlatform(Words& log) : log(log) {}
   void MessageBox(const std::string& text, Icon icon,
                   const std::optional<std::string>& title) override {
-    std::string line = "message " + Quoted(text);
+    // A carriage return inside the text (a line break of the box) shows as \r.
+    std::string shown;
+    for (char c : text) shown += c == '\r' ? std::string("\\r") : std::string(1, c);
+    std::string line = "message " + Quoted(shown);
     if (icon != Icon::None) line += " icon=" + IconName(icon);
     if (title) line += " title=" + Quoted(*title);
     log.push_back(line);
