@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 #include "analysis/beta_theta.h"
 #include "analysis/crack_control.h"
@@ -127,6 +128,7 @@ struct LogPlatform : ScriptedPlatform {
                                        int index) override {
     log.push_back(std::string(mode == FileDialogMode::Open ? "open " : "save ") + Quoted(filter) +
                   " " + std::to_string(index));
+    if (dialogFails) throw std::runtime_error("the file dialog failed");
     return ScriptedPlatform::ChooseFile(mode, filter, index);
   }
   std::string InputBox(const std::string& prompt, const std::string& title,
@@ -140,6 +142,7 @@ struct LogPlatform : ScriptedPlatform {
   }
   void ShowHelpTopic(const std::string& topic) override { log.push_back("help " + topic); }
   Words& log;
+  bool dialogFails = false;
 };
 
 struct LogResults : ResultsSink {
@@ -328,7 +331,7 @@ bool CaseRun::Expect(const Words& w, int lineNo) {
   for (std::size_t i = 1; i + 1 < w.size(); i += 2) {
     const FieldRef* f = FindField(w[i]);
     if (!f) return Fail(lineNo, "no field " + w[i]);
-    const std::string want = Unquoted(w[i + 1]);
+    const std::string want = Path(w[i + 1]);  // $TMP and the like in texts
     const std::string got = FieldText(p_, *f);
     const bool ok = std::holds_alternative<float Problem::*>(f->member)
                         ? MatchesWritten(p_.*std::get<float Problem::*>(f->member), want)
@@ -547,6 +550,8 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     }
   } else if (c == "mark") {
     mark_ = p_;
+  } else if (c == "dialog-fails") {
+    platform_.dialogFails = true;  // every file dialog from now on throws
   } else {
     throw std::invalid_argument("unknown command " + c);
   }
