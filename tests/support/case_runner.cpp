@@ -384,11 +384,13 @@ void CaseRun::RunCli(const Words& w) {
   const int status = pclose(out);
   auto add = [&](const std::string& prefix, const std::string& all) {
     std::istringstream in(all);
-    for (std::string l; std::getline(in, l);) log_.push_back(prefix + l);
+    for (std::string l; std::getline(in, l);) {
+      log_.push_back(l.empty() ? prefix : prefix + " " + l);  // no trailing blank
+    }
   };
-  add("out ", text);
+  add("out", text);
   std::ifstream err(tmp_ / "stderr.txt");
-  add("err ", std::string(std::istreambuf_iterator<char>(err), {}));
+  add("err", std::string(std::istreambuf_iterator<char>(err), {}));
   fs::remove(tmp_ / "stderr.txt");
   log_.push_back("exit " + std::to_string(WEXITSTATUS(status)));
 }
@@ -550,6 +552,20 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     }
   } else if (c == "mark") {
     mark_ = p_;
+  } else if (c == "grep") {
+    // grep FILE TEXT: the lines of the file that hold TEXT, as `cat` shows them.
+    std::ifstream in(Path(w.at(1)), std::ios::binary);
+    if (!in) log_.push_back("no file " + w[1]);
+    const std::string text = Unquoted(rest.substr(rest.find(' ', 5) + 1));
+    for (std::string l; std::getline(in, l);) {
+      if (!l.empty() && l.back() == '\r') l.pop_back();
+      if (l.find(text) != std::string::npos) log_.push_back(": " + l);
+    }
+  } else if (c == "first") {
+    // first N: of the unchecked transcript only its first N lines and its
+    // last (a `cli` run's exit) are kept, for a long text such as the usage.
+    const std::size_t n = std::stoul(w.at(1));
+    if (log_.size() > n + 1) log_.erase(log_.begin() + long(n), log_.end() - 1);
   } else if (c == "dialog-fails") {
     platform_.dialogFails = true;  // every file dialog from now on throws
   } else {
