@@ -3,6 +3,7 @@
 #include "analysis/flexure_rules.h"
 #include "analysis/section_shape.h"
 #include "model/checked.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -178,7 +179,7 @@ void MomentCapability(Problem& p) {
 
   // Effective shear depth: d for the codes that use it; otherwise the
   // internal lever arm of the moment capability, but not less than 0.9 d.
-  if (p.CodeKey == code::AASHTO || p.CodeKey == code::ACI || p.CodeKey == code::AREMA) {
+  if (RulesOf(p).shear == ShearMethod::Traditional) {
     p.ShearDepth = p.DepthT;
   } else {
     Store(p.ShearDepth, Real(p.MomentCap) * p.MomentFactor / (Real(p.Phi) * as * fy));
@@ -190,7 +191,7 @@ void MomentCapability(Problem& p) {
   StressBlockLimits(p);
   Store(p.MaxTSteelArea, Real(p.MaxTSteelArea) + p.CSteelArea);
 
-  if (p.CodeKey != code::ACI) {
+  if (!RulesOf(p).minimumAreaByFormula) {
     StoreMinDesignMoment(p);
   } else {
     // The ACI minimum need not exceed one third more than the steel given.

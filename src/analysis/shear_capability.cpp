@@ -2,14 +2,11 @@
 
 #include "analysis/beta_theta.h"
 #include "model/checked.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
 namespace {
-
-bool IsTraditional(const std::string& key) {
-  return key == code::AASHTO || key == code::ACI || key == code::AREMA;
-}
 
 bool IsReviewWithoutShearSteel(const Problem& p) {
   return p.ProblemType == problem_type::Review && p.VSteelArea < 0.001;
@@ -57,12 +54,12 @@ void ConcreteShearStrength(Problem& p) {
 
   // The strain methods take at least the moment that accompanies the shear
   // over the shear depth.
-  if (key == code::CSA || key == code::LRFD || key == code::S6) {
+  if (RulesOf(key).StrainShear()) {
     Store(p.ShearMoment, Abs(Real(p.ShearUlt)) * dv / p.MomentArmFactor);
     if (Abs(Real(p.MomentUlt)) > Real(p.ShearMoment)) Store(p.ShearMoment, Abs(Real(p.MomentUlt)));
   }
 
-  if (IsTraditional(key)) {
+  if (RulesOf(key).shear == ShearMethod::Traditional) {
     // Vc = (1.9 sqrt(f'c) + 2500 rho_w Vu d / Mu) bv d, with Vu d / Mu at
     // most 1 and Vc at most 3.5 sqrt(f'c) bv d (psi constants).
     const Real rootDiv = p.RootStressDivisor;
@@ -111,7 +108,7 @@ void MaxShearStrength(Problem& p) {
   const std::string& key = p.CodeKey;
   const Real bv = p.WebWidthMin;
   const Real fc = p.ConcreteStrength;
-  if (IsTraditional(key)) {
+  if (RulesOf(key).shear == ShearMethod::Traditional) {
     // Vs at most 8 sqrt(f'c) bv d on top of Vc.
     Store(p.MaxShearCap, Real(p.ConcShearCap) + Real(p.VPhi) * 8 * Sqrt(fc) / p.RootStressDivisor *
                                                     bv * p.DepthT / 1000);

@@ -1,19 +1,12 @@
 #include "analysis/shear_steel.h"
 
 #include "model/checked.h"
+#include "model/code_rules.h"
 #include "model/numtext.h"
 
 namespace kestal {
 
 namespace {
-
-bool IsTraditional(const std::string& key) {
-  return key == code::AASHTO || key == code::ACI || key == code::AREMA;
-}
-
-bool IsCanadian(const std::string& key) {
-  return key == code::CSA || key == code::S6;
-}
 
 Real TanTheta(const Problem& p) {
   return Tan(Real(p.Theta) * 3.1416 / 180);
@@ -32,11 +25,11 @@ void RequiredShearSteel(Problem& p) {
   const std::string& key = p.CodeKey;
   const Real excess = Real(p.ShearUlt) - p.ConcShearCap;
   const Real fy = p.SteelStrength;
-  if (IsTraditional(key)) {
+  if (RulesOf(key).shear == ShearMethod::Traditional) {
     Store(p.VSteelArea, excess * p.KiloFactor / (Real(p.VPhi) * fy * p.DepthT));
   } else if (key == code::LRFD) {
     Store(p.VSteelArea, excess * p.KiloFactor * TanTheta(p) / (Real(p.VPhi) * fy * p.ShearDepth));
-  } else if (IsCanadian(key)) {
+  } else if (RulesOf(key).shear == ShearMethod::CsaStrain) {
     Store(p.VSteelArea,
           excess * p.KiloFactor * TanTheta(p) / (Real(p.PhiReinf) * fy * p.ShearDepth));
   } else {
@@ -83,7 +76,7 @@ void MaximumShearSpacing(Problem& p) {
   const Real dv = p.ShearDepth;
   const Real fc = p.ConcreteStrength;
   const Real c = p.InchPerLength;
-  if (IsTraditional(key)) {
+  if (RulesOf(key).shear == ShearMethod::Traditional) {
     const Real d = p.DepthT;
     Store(p.MaxShearSpacing, d / 2);
     const float level = ToFloat((Real(p.ShearUlt) - p.ConcShearCap) * 1000);
@@ -122,11 +115,11 @@ void ShearSteelStrength(Problem& p) {
   const Real av = p.VSteelArea;
   const Real fy = p.SteelStrength;
   const Real s = p.sAv;
-  if (IsTraditional(key)) {
+  if (RulesOf(key).shear == ShearMethod::Traditional) {
     Store(p.SteelShearCap, Real(p.VPhi) * av * fy * p.DepthT / (s * 1000));
   } else if (key == code::LRFD) {
     Store(p.SteelShearCap, Real(p.VPhi) * av * fy * p.ShearDepth / (s * 1000 * TanTheta(p)));
-  } else if (IsCanadian(key)) {
+  } else if (RulesOf(key).shear == ShearMethod::CsaStrain) {
     Store(p.SteelShearCap, Real(p.PhiReinf) * av * fy * p.ShearDepth / (s * 1000 * TanTheta(p)));
   }
 }
@@ -140,7 +133,7 @@ void MinimumLongitudinalSteel(Problem& p) {
   const Real f = p.MomentFactor;
   const Real dv = p.ShearDepth;
   const Real fy = p.SteelStrength;
-  if (IsTraditional(key)) {
+  if (RulesOf(key).shear == ShearMethod::Traditional) {
     Store(p.MinLongSteel, 0);
   } else if (key == code::LRFD) {
     const Real phiV = p.VPhi;
@@ -149,7 +142,7 @@ void MinimumLongitudinalSteel(Problem& p) {
                        : Abs(vu) / phiV - Real(0.5) * p.SteelShearCap / phiV;
     Store(p.MinLongSteel,
           (Abs(f * p.MomentUlt) / (dv * p.Phi) + Real(1000) * t / TanTheta(p)) / fy);
-  } else if (IsCanadian(key)) {
+  } else if (RulesOf(key).shear == ShearMethod::CsaStrain) {
     const Real t = p.SteelShearCap > p.ShearUlt ? Abs(vu) - Real(0.5) * vu
                                                 : Abs(vu) - Real(0.5) * p.SteelShearCap;
     Store(p.MinLongSteel,

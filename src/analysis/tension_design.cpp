@@ -4,6 +4,7 @@
 #include "analysis/moment_capability.h"
 #include "analysis/section_shape.h"
 #include "model/checked.h"
+#include "model/code_rules.h"
 #include "model/numtext.h"
 
 namespace kestal {
@@ -23,7 +24,7 @@ void DesignTensionSteel(Problem& p) {
   // Design moment. Codes other than ACI meet their minimum reinforcement
   // through the moment: Mu when it exceeds 1.2 Mcr, otherwise the smaller of
   // 1.2 Mcr and 4/3 Mu.
-  if (p.CodeKey != code::ACI) {
+  if (!RulesOf(p).minimumAreaByFormula) {
     StoreMinDesignMoment(p);
   } else {
     p.MinDesignMoment = p.MomentUlt;
@@ -64,7 +65,7 @@ void DesignTensionSteel(Problem& p) {
 
   // ACI minimum: below the formula minimum the area becomes the smaller of
   // that minimum and 4/3 of the area the strength needs.
-  if (p.CodeKey == code::ACI) {
+  if (RulesOf(p).minimumAreaByFormula) {
     StoreAciMinimumArea(p);
     p.MinTSteelArea = p.TSteelArea;
     Store(p.AsFourThirds, Real(4) / 3 * p.TSteelArea);

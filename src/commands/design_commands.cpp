@@ -8,6 +8,7 @@
 #include "analysis/shear_steel.h"
 #include "analysis/tension_design.h"
 #include "model/checked.h"
+#include "model/code_rules.h"
 #include "model/numtext.h"
 
 namespace kestal {
@@ -17,11 +18,6 @@ namespace {
 constexpr const char* kIncompleteInformation = "Incomplete information";
 constexpr const char* kTensionTitle = "Tension Reinforcing";
 constexpr const char* kShearTitle = "Shear Reinforcing";
-
-bool HasShearRules(const Problem& p) {
-  return p.CodeKey == code::AASHTO || p.CodeKey == code::ACI || p.CodeKey == code::AREMA ||
-         p.CodeKey == code::LRFD || p.CodeKey == code::CSA || p.CodeKey == code::S6;
-}
 
 }  // namespace
 
@@ -60,7 +56,7 @@ void CalcShearSteel(Session& s) {
     s.view.RefreshMainWindow();
     return;
   }
-  if (!HasShearRules(p)) {
+  if (!RulesOf(p).HasShearRules()) {
     // Without shear rules nothing can be designed; the strengths in the
     // record belong to an earlier code and must not drive a design.
     s.platform.MessageBox("No shear rules for this code", Icon::Exclamation, kShearTitle);

@@ -15,6 +15,7 @@
 #include "analysis/shear_steel.h"
 #include "files/result_lines.h"
 #include "model/checked.h"
+#include "model/code_rules.h"
 #include "model/numtext.h"
 
 namespace kestal {
@@ -103,12 +104,6 @@ bool HasCompressionSteel(const Problem& p) {
   return p.DepthC > 0.005f;
 }
 
-// Codes whose shear strength and shear steel rules the program has.
-bool HasShearRules(const Problem& p) {
-  return Is(p, code::AASHTO) || Is(p, code::ACI) || Is(p, code::AREMA) || Is(p, code::LRFD) ||
-         Is(p, code::CSA) || Is(p, code::S6);
-}
-
 }  // namespace
 
 void ShowSectionProperties(Session& s) {
@@ -128,8 +123,9 @@ void ShowMomentCapability(Session& s) {
     MomentCapability(p);
     out.Heading("M O M E N T   C A P A B I L I T Y:");
     if (!IsKnownShape(p)) return NoShape(out);
+    const CodeRules& rules = RulesOf(p);
     out.Value("Ultimate moment capability  = ", p.MomentCap);
-    if (!Is(p, code::ACI)) {
+    if (!rules.minimumAreaByFormula) {
       out.Value("1.2 * Cracking moment       = ", p.CrackMoment12);
       if (p.MinDesignMoment > 0) out.Value("Design moment               = ", p.MinDesignMoment);
     }
@@ -139,27 +135,25 @@ void ShowMomentCapability(Session& s) {
       out.Value("Stress in compression steel = ", ToFloat(Real(p.Er) * p.CSteelStrain));
     }
     out.Blank();
-    if (Is(p, code::ACI)) {
+    if (rules.minimumAreaByFormula) {
       out.Value("Minimum tensile steel area  = ", p.MinTSteelArea);
       if (p.TSteelArea < p.MinTSteelArea) {
         out.Text("*** Tensile steel area below minimum required ***");
       }
     }
-    if (Is(p, code::AREMA) || Is(p, code::AASHTO)) {
+    if (rules.ductility == Ductility::MaxSteelArea) {
       out.Value("Maximum tensile steel area  = ", p.MaxTSteelArea);
       if (p.TSteelArea > p.MaxTSteelArea)
         out.Text("*** Maximum tensile steel area is exceeded ***");
-    } else if (Is(p, code::ACI) || Is(p, code::LRFD)) {
-      // Ductility by the net tensile strain: 0.004 (ACI), 0.005 (LRFD).
-      const float minStrain = Is(p, code::ACI) ? 0.004f : 0.005f;
+    } else if (rules.ductility == Ductility::MinStrain) {
       out.Value("Strain in tensile steel     = ", p.TSteelStrain);
-      out.Value("Minimum strain              = ", minStrain);
-      if (p.TSteelStrain < minStrain) out.Text("*** Tensile steel strain is too low ***");
+      out.Value("Minimum strain              = ", rules.minStrain);
+      if (p.TSteelStrain < rules.minStrain) out.Text("*** Tensile steel strain is too low ***");
     } else {
       out.Value("c/d                         = ", p.CDRatio);
-      // Only these codes give a maximum c/d; the user-defined code has none,
-      // and comparing with another code's leftover limit would be meaningless.
-      if (Is(p, code::CSA) || Is(p, code::S6) || Is(p, code::OHBDC)) {
+      // Only the codes with a maximum c/d compare with it; the user-defined
+      // code has none, and another code's leftover limit would be meaningless.
+      if (rules.ductility == Ductility::MaxCD) {
         out.Value("Maximum c/d                 = ", p.MaxCD);
         if (p.CDRatio > p.MaxCD) out.Text("*** Maximum c/d ratio is exceeded ***");
       }
@@ -228,7 +222,7 @@ void ShowShearCapability(Session& s) {
     return;
   }
   RunDisplay(s, kTallDisplayHeight, fault, [&](Lines& out) {
-    if (!HasShearRules(p)) {
+    if (!RulesOf(p).HasShearRules()) {
       out.Heading("S H E A R   C A P A B I L I T Y:");
       out.Text("*** No shear rules for this code ***");
       return;
@@ -256,7 +250,7 @@ void ShowShearCapability(Session& s) {
       out.Value("Strength of shear reinf     = ", p.SteelShearCap);
       out.Value("Total shear strength        = ", ToFloat(Real(p.SteelShearCap) + p.ConcShearCap));
     }
-    if (Is(p, code::CSA) || Is(p, code::LRFD) || Is(p, code::S6)) {
+    if (RulesOf(p).StrainShear()) {
       // The strain methods need longitudinal steel for the shear the
       // stirrups do not carry. Without shear steel, or without a spacing to
       // give its strength, the stirrups carry nothing.

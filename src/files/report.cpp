@@ -16,6 +16,7 @@
 #include "analysis/tension_design.h"
 #include "files/result_lines.h"
 #include "model/checked.h"
+#include "model/code_rules.h"
 #include "model/numtext.h"
 
 #define KESTAL_STRINGIFY_(x) #x
@@ -29,16 +30,6 @@ constexpr const char* kDoubleRule = "===========================================
 
 bool Is(const Problem& p, const char* key) {
   return p.CodeKey == key;
-}
-
-// The three codes whose shear rules work with the longitudinal strain.
-bool IsStrainShearCode(const Problem& p) {
-  return Is(p, code::CSA) || Is(p, code::LRFD) || Is(p, code::S6);
-}
-
-// The codes that limit the ductility through c/d.
-bool IsCdCode(const Problem& p) {
-  return Is(p, code::CSA) || Is(p, code::S6) || Is(p, code::OHBDC);
 }
 
 // The report as it grows. Each line is complete when added, so a calculation
@@ -282,7 +273,8 @@ class Composer {
     o.B();
     o.H("MINIMUM REINFORCING:");
     o.B();
-    if (!Is(p_, code::ACI)) {
+    const CodeRules& rules = RulesOf(p_);
+    if (!rules.minimumAreaByFormula) {
       o.V("1.2 * Cracking moment      = ", o.E4(p_.CrackMoment12));
       o.V("Design moment              = ", o.E4(p_.MinDesignMoment));
     } else {
@@ -292,15 +284,12 @@ class Composer {
     o.B();
     o.H("MAXIMUM REINFORCING:");
     o.B();
-    if (Is(p_, code::AREMA) || Is(p_, code::AASHTO)) {
+    if (rules.ductility == Ductility::MaxSteelArea) {
       o.V("Maximum tensile reinf area  = ", o.E4(p_.MaxTSteelArea));
-    } else if (Is(p_, code::ACI)) {
+    } else if (rules.ductility == Ductility::MinStrain) {
       o.V("Strain in tensile reinf     = ", o.E4(p_.TSteelStrain));
-      o.V("Minimum strain              = ", o.E4(0.004f));
-    } else if (Is(p_, code::LRFD)) {
-      o.V("Strain in tensile reinf     = ", o.E4(p_.TSteelStrain));
-      o.V("Minimum strain              = ", o.E4(0.005f));
-    } else if (IsCdCode(p_)) {
+      o.V("Minimum strain              = ", o.E4(rules.minStrain));
+    } else if (rules.ductility == Ductility::MaxCD) {
       o.V("c/d                         = ", o.E4(p_.CDRatio));
       o.V("Maximum c/d                 = ", o.E4(p_.MaxCD));
     }
@@ -310,25 +299,20 @@ class Composer {
     o.V("Stress block depth          = ", o.E4(p_.BlockDepth));
     // Under ACI the minimum rule leaves the strength-required area in
     // MinTSteelArea; TSteelArea holds the area after the minimum rule.
-    const float required = Is(p_, code::ACI) ? p_.MinTSteelArea : p_.TSteelArea;
+    const float required = rules.minimumAreaByFormula ? p_.MinTSteelArea : p_.TSteelArea;
     o.V("Required tensile reinf area = ", o.E4(required));
     o.B();
-    if (Is(p_, code::AREMA) || Is(p_, code::AASHTO)) {
+    if (rules.ductility == Ductility::MaxSteelArea) {
       if (p_.TSteelArea > p_.MaxTSteelArea) {
         o.B();
         o.W("*** Maximum tensile reinf area is exceeded ***");
       }
-    } else if (Is(p_, code::ACI)) {
-      if (p_.TSteelStrain < 0.004f) {
+    } else if (rules.ductility == Ductility::MinStrain) {
+      if (p_.TSteelStrain < rules.minStrain) {
         o.B();
         o.W("*** Tensile reinf strain is too low ***");
       }
-    } else if (Is(p_, code::LRFD)) {
-      if (p_.TSteelStrain < 0.005f) {
-        o.B();
-        o.W("*** Tensile reinf strain is too low ***");
-      }
-    } else if (IsCdCode(p_)) {
+    } else if (rules.ductility == Ductility::MaxCD) {
       if (p_.CDRatio > p_.MaxCD) {
         o.B();
         o.W("*** Maximum c/d ratio is exceeded ***");
@@ -346,7 +330,7 @@ class Composer {
   void ShearDesign() {
     if (!HasShearInputs()) return;
     auto& o = out_;
-    if (Is(p_, code::OHBDC)) {
+    if (!RulesOf(p_).HasShearRules()) {
       o.H("S H E A R   D E S I G N   C A L C U L A T I O N S");
       o.H(kDoubleRule);
       NoShearRules();
@@ -413,7 +397,8 @@ class Composer {
     o.B();
     o.H("MINIMUM REINFORCING:");
     o.B();
-    if (!Is(p_, code::ACI)) {
+    const CodeRules& rules = RulesOf(p_);
+    if (!rules.minimumAreaByFormula) {
       o.V("1.2 * Cracking moment      = ", o.E4(p_.CrackMoment12));
       if (p_.MinDesignMoment > 0) o.V("Design moment              = ", o.E4(p_.MinDesignMoment));
     } else {
@@ -426,21 +411,20 @@ class Composer {
     o.B();
     o.H("MAXIMUM REINFORCING:");
     o.B();
-    if (Is(p_, code::AREMA) || Is(p_, code::AASHTO)) {
+    if (rules.ductility == Ductility::MaxSteelArea) {
       o.V("Maximum tensile reinf area = ", o.E4(p_.MaxTSteelArea));
       if (p_.TSteelArea > p_.MaxTSteelArea) {
         o.B();
         o.W("*** Maximum tensile reinf area is exceeded ***");
       }
-    } else if (Is(p_, code::ACI) || Is(p_, code::LRFD)) {
-      const float minStrain = Is(p_, code::ACI) ? 0.004f : 0.005f;
+    } else if (rules.ductility == Ductility::MinStrain) {
       o.V("Strain in tensile reinf    = ", o.E4(p_.TSteelStrain));
-      o.V("Minimum strain             = ", o.E4(minStrain));
-      if (p_.TSteelStrain < minStrain) {
+      o.V("Minimum strain             = ", o.E4(rules.minStrain));
+      if (p_.TSteelStrain < rules.minStrain) {
         o.B();
         o.W("*** Tensile reinf strain is too low ***");
       }
-    } else if (IsCdCode(p_)) {
+    } else if (rules.ductility == Ductility::MaxCD) {
       o.V("c/d                        = ", o.E4(p_.CDRatio));
       o.V("Maximum c/d                = ", o.E4(p_.MaxCD));
       if (p_.CDRatio > p_.MaxCD) {
@@ -509,7 +493,7 @@ class Composer {
     o.H("S H E A R   R E V I E W   C A L C U L A T I O N S");
     o.H(kDoubleRule);
     o.B();
-    if (Is(p_, code::OHBDC)) {
+    if (!RulesOf(p_).HasShearRules()) {
       o.W("*** No shear rules for this code ***");
       return;
     }
@@ -531,7 +515,7 @@ class Composer {
     o.B();
     o.V("Effective shear depth      = ", o.E4(p_.ShearDepth));
     o.V("Concrete shear strength    = ", o.E4(p_.ConcShearCap));
-    if (IsStrainShearCode(p_)) {
+    if (RulesOf(p_).StrainShear()) {
       if (p_.CrackSpacingSx > 0) {
         o.V("   Crack spacing parameter = ", o.E4(p_.CrackSpacingSx));
       }
@@ -573,7 +557,7 @@ class Composer {
       o.B();
       o.W("*** Design shear exceeds capacity ***");
     }
-    if (IsStrainShearCode(p_)) {
+    if (RulesOf(p_).StrainShear()) {
       if (p_.VSteelArea < 0.001f) p_.SteelShearCap = 0;
       calc_.MinimumLongitudinalSteel(p_);
       o.B();
