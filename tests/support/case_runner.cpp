@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 #include "analysis/beta_theta.h"
 #include "analysis/crack_control.h"
@@ -115,7 +116,10 @@ struct LogPlatform : ScriptedPlatform {
   explicit LogPlatform(Words& log) : log(log) {}
   void MessageBox(const std::string& text, Icon icon,
                   const std::optional<std::string>& title) override {
-    std::string line = "message " + Quoted(text);
+    // A carriage return inside the text (a line break of the box) shows as \r.
+    std::string shown;
+    for (char c : text) shown += c == '\r' ? std::string("\\r") : std::string(1, c);
+    std::string line = "message " + Quoted(shown);
     if (icon != Icon::None) line += " icon=" + IconName(icon);
     if (title) line += " title=" + Quoted(*title);
     log.push_back(line);
@@ -125,6 +129,7 @@ struct LogPlatform : ScriptedPlatform {
                                        int index) override {
     log.push_back(std::string(mode == FileDialogMode::Open ? "open " : "save ") + Quoted(filter) +
                   " " + std::to_string(index));
+    if (dialogFails) throw std::runtime_error("the file dialog failed");
     return ScriptedPlatform::ChooseFile(mode, filter, index);
   }
   std::string InputBox(const std::string& prompt, const std::string& title,
@@ -138,6 +143,7 @@ struct LogPlatform : ScriptedPlatform {
   }
   void ShowHelpTopic(const std::string& topic) override { log.push_back("help " + topic); }
   Words& log;
+  bool dialogFails = false;
 };
 
 struct LogResults : ResultsSink {
@@ -380,7 +386,7 @@ bool CaseRun::Expect(const Words& w, int lineNo) {
   for (std::size_t i = 1; i + 1 < w.size(); i += 2) {
     const FieldRef* f = FindField(w[i]);
     if (!f) return Fail(lineNo, "no field " + w[i]);
-    const std::string want = Path(w[i + 1]);
+    const std::string want = Path(w[i + 1]);  // $TMP and the like in texts
     const std::string got = FieldText(p_, *f);
     const bool ok = std::holds_alternative<float Problem::*>(f->member)
                         ? MatchesWritten(p_.*std::get<float Problem::*>(f->member), want)
@@ -433,11 +439,13 @@ void CaseRun::RunCli(const Words& w) {
   const int status = pclose(out);
   auto add = [&](const std::string& prefix, const std::string& all) {
     std::istringstream in(all);
-    for (std::string l; std::getline(in, l);) log_.push_back(prefix + l);
+    for (std::string l; std::getline(in, l);) {
+      log_.push_back(l.empty() ? prefix : prefix + " " + l);  // no trailing blank
+    }
   };
-  add("out ", text);
+  add("out", text);
   std::ifstream err(tmp_ / "stderr.txt");
-  add("err ", std::string(std::istreambuf_iterator<char>(err), {}));
+  add("err", std::string(std::istreambuf_iterator<char>(err), {}));
   fs::remove(tmp_ / "stderr.txt");
   log_.push_back("exit " + std::to_string(WEXITSTATUS(status)));
 }
@@ -642,6 +650,22 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
   } else if (c == "link") {
     // link TARGET NAME: NAME becomes a symbolic link to TARGET.
     fs::create_symlink(Path(w.at(1)), Path(w.at(2)));
+  } else if (c == "grep") {
+    // grep FILE TEXT: the lines of the file that hold TEXT, as `cat` shows them.
+    std::ifstream in(Path(w.at(1)), std::ios::binary);
+    if (!in) log_.push_back("no file " + w[1]);
+    const std::string text = Unquoted(rest.substr(rest.find(' ', 5) + 1));
+    for (std::string l; std::getline(in, l);) {
+      if (!l.empty() && l.back() == '\r') l.pop_back();
+      if (l.find(text) != std::string::npos) log_.push_back(": " + l);
+    }
+  } else if (c == "first") {
+    // first N: of the unchecked transcript only its first N lines and its
+    // last (a `cli` run's exit) are kept, for a long text such as the usage.
+    const std::size_t n = std::stoul(w.at(1));
+    if (log_.size() > n + 1) log_.erase(log_.begin() + long(n), log_.end() - 1);
+  } else if (c == "dialog-fails") {
+    platform_.dialogFails = true;  // every file dialog from now on throws
   } else {
     throw std::invalid_argument("unknown command " + c);
   }
