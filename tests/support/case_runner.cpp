@@ -431,7 +431,10 @@ void UsualBeam(Problem& p, bool metric, const std::string& code) {
 
 void CaseRun::RunCli(const Words& w) {
   std::string cmd = "cd '" + tmp_.string() + "' && " + env_ + " '" KESTAL_CLI "'";
-  for (std::size_t i = 1; i < w.size(); ++i) cmd += " '" + Path(w[i]) + "'";
+  // An argument "<FILE" is standard input; any other is passed as it is.
+  for (std::size_t i = 1; i < w.size(); ++i) {
+    cmd += w[i].starts_with("<") ? " <'" + Path(w[i].substr(1)) + "'" : " '" + Path(w[i]) + "'";
+  }
   cmd += " 2>'" + (tmp_ / "stderr.txt").string() + "'";
   FILE* out = popen(cmd.c_str(), "r");
   std::string text;
