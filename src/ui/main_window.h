@@ -3,8 +3,9 @@
 // The main window, frmBeam: the boxes of the problem, the problem type and
 // unit choices, the section type with its sketch, the two Calc buttons, the
 // menus from which every other window and display is reached, and the
-// three-panel status bar. It owns the section dimensions and code parameters
-// windows, which its refresh writes whether they are shown or not.
+// three-panel status bar. It owns the section dimensions, code parameters
+// and output definition windows, which its refresh writes whether they are
+// shown or not, and the about window.
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -14,13 +15,16 @@
 #include <QRadioButton>
 #include <string>
 
+#include "commands/edit_commands.h"
 #include "commands/session.h"
 
 class QFormLayout;
 
 namespace kestal::ui {
 
+class AboutWindow;
 class CodeParametersWindow;
+class DefineCalcWindow;
 class SectionSketch;
 class SectionWindow;
 
@@ -46,6 +50,8 @@ class MainWindow : public QMainWindow, public MainView {
   Session& session() { return session_; }
   SectionWindow* sectionWindow() const { return section_; }
   CodeParametersWindow* codeParametersWindow() const { return stress_; }
+  DefineCalcWindow* defineCalcWindow() const { return defineCalc_; }
+  AboutWindow* aboutWindow() const { return about_; }
 
  signals:
   // File > Exit, or a close request from the window manager: the program
@@ -71,6 +77,8 @@ class MainWindow : public QMainWindow, public MainView {
   void OnSectionType(int index);
   void OnSectionDimensions(bool marksSectionDefined);
   void OnBoxEdited(std::string_view box, EntryEffect effect);
+  // Edit > Cut, Copy, Paste on the control that has the focus.
+  void OnEdit(EditCommand command);
 
   Problem& p_;
   ToolTips& tips_;
@@ -78,6 +86,8 @@ class MainWindow : public QMainWindow, public MainView {
 
   SectionWindow* section_ = nullptr;
   CodeParametersWindow* stress_ = nullptr;
+  DefineCalcWindow* defineCalc_ = nullptr;
+  AboutWindow* about_ = nullptr;
   SectionSketch* sketch_ = nullptr;
   QComboBox* sectionType_ = nullptr;
   QRadioButton* optDesign_ = nullptr;
