@@ -330,9 +330,11 @@ void MainWindow::CreateMenus() {
   item(reset, "mnuInvertSect", "&Invert Current Section", [&s] { InvertSection(s); });
 
   QMenu* help = Menu(bar, nullptr, "mnuHelp", "&Help");
-  item(help, "mnuContents", "&Contents", [&s] {
-    s.platform.ShowHelpTopic("introduction.htm");
-  })->setShortcut(Qt::Key_F1);
+  QAction* contents = item(help, "mnuContents", "&Contents",
+                           [&s] { s.platform.ShowHelpTopic("introduction.htm"); });
+  contents->setShortcut(Qt::Key_F1);
+  // F1 opens the help from every window of the program.
+  contents->setShortcutContext(Qt::ApplicationShortcut);
   separator(help, "mnusep");
   item(help, "mnuShowRebar", "&Show Rebar Info", [&s] { ShowRebarInfo(s); });
   item(help, "mnuAbout", "&About Program KESTAL", [this] { ShowWindow(about_); });

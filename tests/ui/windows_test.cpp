@@ -84,8 +84,10 @@ TEST(Windows, OnlyTheMainWindowCanBeClosedAndItExits) {
   w.Trigger("mnuSectionDimensions");
   w.Trigger("mnuSBP");
   w.Trigger("mnuShowRebar");
-  for (QWidget* window :
-       {w.Find("frmSection"), w.Find("frmStress"), static_cast<QWidget*>(&w.results)}) {
+  w.Trigger("mnuOutCalc");
+  w.Trigger("mnuAbout");
+  for (QWidget* window : {w.Find("frmSection"), w.Find("frmStress"), w.Find("frmDefineCalc"),
+                          w.Find("frmAbout"), static_cast<QWidget*>(&w.results)}) {
     EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible()) << window->objectName().toStdString();
