@@ -1,0 +1,131 @@
+// Ten thousand random problems (every code, unit system, shape, problem type
+// and output selection, with zeros, negatives, tiny and huge numbers) through
+// every display, both Calc buttons and the report of every problem type:
+// nothing throws past a command, a fault ends in its message, and no printed
+// text shows a non-number or an unformatted value.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string_view>
+
+#include "commands/console_view.h"
+#include "commands/design_commands.h"
+#include "commands/displays.h"
+#include "files/input_file.h"
+#include "files/report.h"
+#include "model/code_criteria.h"
+#include "model/record_fields.h"
+#include "platform/recording_results.h"
+#include "platform/scripted_platform.h"
+
+namespace kestal {
+namespace {
+
+float RandomNumber(std::mt19937& rng) {
+  const float special[] = {0, -1, 1e-30f, 1e30f, 3.0e38f, -1e-20f, 0.001f};
+  if (rng() % 4 == 0) return special[rng() % std::size(special)];
+  const float magnitude = std::pow(10.0f, std::uniform_real_distribution<float>(-2, 6)(rng));
+  return rng() % 8 == 0 ? -magnitude : magnitude;
+}
+
+Problem RandomProblem(std::mt19937& rng) {
+  Problem p;
+  ToolTips tips;
+  StartUp(p, tips);
+  const char* codes[] = {"aashto", "arema", "lrfd", "aci", "csa", "s6", "ohbdc", "ud"};
+  p.CodeKey = codes[rng() % 8];
+  p.Units = rng() % 2 ? "Metric" : "English";
+  SetUnitFactors(p);
+  SetCodeDefaults(p);
+  const char* types[] = {"design", "Vdesign", "review"};
+  p.ProblemType = types[rng() % 3];
+  p.SectionType = int32_t(rng() % 3);
+  p.SectionDefined = int16_t(rng() % 4 != 0);
+  for (const FieldRef& f : AllFields()) {
+    if (f.name == "KiloFactor") break;  // inputs and criteria; not the factors or results
+    if (const auto* m = std::get_if<float Problem::*>(&f.member); m && rng() % 3 != 0) {
+      p.** m = RandomNumber(rng);
+    } else if (const auto* flag = std::get_if<int32_t Problem::*>(&f.member);
+               flag && f.name.starts_with("Out")) {
+      p.** flag = int32_t(rng() % 2);
+    }
+  }
+  return p;
+}
+
+// A printed value is a formatted number: a fixed pattern (at most four
+// decimals), or at most seven significant digits with an optional exponent;
+// a unit or a line end may follow.
+bool Formatted(std::string_view t) {
+  std::size_t i = t.starts_with('-') ? 1 : 0;
+  std::string digits;
+  int decimals = 0;
+  for (bool point = false; i < t.size() && (std::isdigit(t[i]) || (t[i] == '.' && !point)); ++i) {
+    point = point || t[i] == '.';
+    if (t[i] != '.') digits += t[i], decimals += point;
+  }
+  if (i < t.size() && t[i] == 'E') {
+    i += 2;  // the exponent's sign, then its digits
+    while (i < t.size() && std::isdigit(t[i])) ++i;
+  }
+  if (i < t.size() && (std::isdigit(t[i]) || t[i] == '.' || t[i] == 'E')) return false;
+  const std::size_t first = digits.find_first_not_of('0');
+  return decimals <= 4 || first == std::string::npos || digits.find_last_not_of('0') - first < 7;
+}
+
+void ExpectReadable(std::string_view text) {
+  for (std::string_view word : {"nan", "inf"}) {
+    for (std::size_t at = text.find(word); at != std::string_view::npos;
+         at = text.find(word, at + 1)) {
+      const bool inWord = (at > 0 && std::isalpha(text[at - 1])) ||
+                          (at + 3 < text.size() && std::isalpha(text[at + 3]));
+      EXPECT_TRUE(inWord) << text;
+    }
+  }
+  for (std::size_t at = text.find("= "); at != std::string_view::npos;
+       at = text.find("= ", at + 1)) {
+    if (at + 2 < text.size() && std::strchr("-.0123456789", text[at + 2])) {
+      EXPECT_TRUE(Formatted(text.substr(at + 2))) << text;
+    }
+  }
+}
+
+TEST(RandomProblems, EveryCommandFinishesReadably) {
+  std::mt19937 rng(20261207);
+  for (int i = 0; i < 10000; ++i) {
+    const Problem problem = RandomProblem(rng);
+    Problem p = problem;
+    ToolTips tips;
+    ScriptedPlatform platform;
+    RecordingResults results;
+    ConsoleView view(p, tips);
+    Session s{p, tips, platform, results, view};
+    for (void (*command)(Session&) :
+         {ShowSectionProperties, ShowMomentCapability, ShowServiceLoadStress, ShowFatigueStress,
+          ShowCrackControl, ShowShearCapability, CalcTensionSteel, CalcShearSteel}) {
+      platform.ClearLog();
+      const int prepared = results.prepareCount();
+      ASSERT_NO_THROW(command(s)) << InputFileText(problem);
+      for (const std::string& line : results.lines()) ExpectReadable(line);
+      for (const PlatformEvent& e : platform.events()) ExpectReadable(e.text);
+      // A display that met a fault is hidden again with its one message.
+      if (results.prepareCount() > prepared && !results.visible()) {
+        ASSERT_EQ(platform.events().size(), 1u);
+        EXPECT_EQ(platform.events()[0].text, "Incomplete Information");
+      }
+    }
+    for (ProblemOption option :
+         {ProblemOption::Design, ProblemOption::VDesign, ProblemOption::Review}) {
+      p = problem;
+      std::string text;
+      ASSERT_NO_THROW(text = ComposeReport(p, option, platform.Now()).text);
+      ExpectReadable(text);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kestal
