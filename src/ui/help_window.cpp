@@ -58,10 +58,11 @@ HelpWindow::HelpWindow(QString folder, QWidget* parent)
     const QString title = browser_->documentTitle();
     setWindowTitle(title.isEmpty() ? "KESTAL Help" : "KESTAL Help - " + title);
   });
+}
 
-  // About 90 characters by 40 lines of the page's text.
+QSize HelpWindow::sizeHint() const {
   const QFontMetrics fm(browser_->font());
-  resize(fm.averageCharWidth() * 90, fm.lineSpacing() * 40);
+  return {fm.averageCharWidth() * 120, fm.lineSpacing() * 45};
 }
 
 void HelpWindow::ShowTopic(const QString& topic) {

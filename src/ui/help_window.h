@@ -25,6 +25,9 @@ class HelpWindow : public QMainWindow {
 
   QTextBrowser* browser() const { return browser_; }
 
+  // Room for about 120 characters by 45 lines of a page.
+  QSize sizeHint() const override;
+
  private:
   QString folder_;
   QTextBrowser* browser_;
