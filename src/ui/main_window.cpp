@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -157,6 +158,9 @@ MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, Res
   SetTabOrder();
   BindBoxes(this, p_,
             [this](std::string_view box, EntryEffect effect) { OnBoxEdited(box, effect); });
+  for (QLineEdit* box : findChildren<QLineEdit*>()) {
+    if (box->window() == this) box->installEventFilter(this);
+  }
 
   StartUp(p_, tips_);
   RefreshMainWindow();
@@ -472,6 +476,16 @@ bool MainWindow::LoadInputFile(const std::string& path) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   emit exitRequested();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason) {
+    QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QCoreApplication::sendEvent(watched, &toMenu);
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::OnProblemType(ProblemOption option) {

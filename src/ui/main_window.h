@@ -60,6 +60,10 @@ class MainWindow : public QMainWindow, public MainView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A box that gives its focus to the menu bar (Alt, then a menu's key)
+  // keeps its selection, as it does for a menu opened with the mouse, so
+  // that the Edit commands find it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* CreateFrames();

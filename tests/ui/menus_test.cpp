@@ -155,6 +155,16 @@ TEST(Edit, CutCopyAndPasteOnTheFocusedControl) {
     }
     EXPECT_TRUE(w.platform.events().empty());
   }
+  // The Edit menu reached by its access keys: the box keeps its selection.
+  Program w;
+  w.Type("txtMomentUlt", "1234");
+  auto* box = w.Find<QLineEdit>("txtMomentUlt");
+  box->setFocus();
+  box->setSelection(1, 2);
+  QFocusEvent toMenuBar(QEvent::FocusOut, Qt::MenuBarFocusReason);
+  QCoreApplication::sendEvent(box, &toMenuBar);
+  w.Trigger("mnuCopy");
+  EXPECT_EQ(w.platform.ClipboardText(), "23");
 }
 
 }  // namespace
