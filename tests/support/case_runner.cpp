@@ -677,20 +677,17 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     // focus textbox TEXT START LENGTH | focus combo TEXT [ENTRY...] | focus other;
     // a combo box with entries is a list only.
     using Kind = FocusedControl::Kind;
-    focused_ = {};
-    focused_.kind = w.at(1) == "textbox" ? Kind::TextBox
-                    : w[1] == "combo"    ? Kind::ComboBox
-                                         : Kind::Other;
-    if (w.size() > 2) focused_.text = Unquoted(w[2]);
-    if (focused_.kind == Kind::TextBox) {
-      focused_.selectionStart = std::stoul(w.at(3)), focused_.selectionLength = std::stoul(w.at(4));
-    } else {
-      for (std::size_t i = 3; i < w.size(); ++i) focused_.listEntries.push_back(Unquoted(w[i]));
+    const Kind kind = w.at(1) == "textbox" ? Kind::TextBox
+                      : w[1] == "combo"    ? Kind::ComboBox
+                                           : Kind::Other;
+    focused_ = {kind, Unquoted(arg(2)), 0, 0, {}};
+    if (kind == Kind::TextBox) focused_.selectionStart = std::stoul(w.at(3));
+    if (kind == Kind::TextBox) focused_.selectionLength = std::stoul(w.at(4));
+    for (std::size_t i = 3; kind == Kind::ComboBox && i < w.size(); ++i) {
+      focused_.listEntries.push_back(Unquoted(w[i]));
     }
   } else if (c == "cut" || c == "copy" || c == "paste") {
-    const EditCommand command = c == "cut"    ? EditCommand::Cut
-                                : c == "copy" ? EditCommand::Copy
-                                              : EditCommand::Paste;
+    const auto command = static_cast<EditCommand>(c == "cut" ? 0 : c == "copy" ? 1 : 2);
     const auto change = EditFocusedControl(platform_, command, focused_);
     if (change) log_.push_back("replace " + Quoted(*change));
   } else if (c == "clipboard-holds") {
