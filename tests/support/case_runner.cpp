@@ -561,6 +561,8 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
           },
           f.member);
     }
+  } else if (c == "tips") {
+    log_.push_back("tips " + std::to_string(tips_.size()));
   } else if (c == "option-for") {
     // The problem-type option the main window selects for a ProblemType key.
     const char* const names[] = {"design", "Vdesign", "review"};
