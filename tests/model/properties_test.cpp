@@ -35,7 +35,7 @@ TEST(Checked, ArithmeticIsDoublePrecision) {
   EXPECT_EQ((Real(1) / 3).value(), 1.0 / 3.0);
   EXPECT_EQ((Real(1e300) + 1e300).value(), 2e300);
   EXPECT_EQ(Sqrt(16).value(), 4.0);
-  EXPECT_EQ(Pow(2, 10).value(), 1024.0);
+  EXPECT_EQ(Sqrt(0).value(), 0.0);  // a zero term is no negative root
   EXPECT_TRUE(Real(2) > 1.5f);
 }
 
