@@ -694,6 +694,29 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     platform_.ScriptedPlatform::SetClipboardText(Unquoted(rest.substr(16)));
   } else if (c == "dialog-fails") {
     platform_.dialogFails = true;  // every file dialog from now on throws
+  } else if (c == "marked") {
+    // Every field a value no procedure sets (numbers -1000 - i, texts "mark"
+    // i), so that `changed` shows every field a procedure writes.
+    int i = 0;
+    for (const FieldRef& f : AllFields()) {
+      ++i;
+      std::visit(
+          [&](auto member) {
+            using T = std::decay_t<decltype(p_.*member)>;
+            if constexpr (std::is_same_v<T, std::string>) {
+              p_.*member = "mark" + std::to_string(i);
+            } else {
+              p_.*member = static_cast<T>(-1000 - i);
+            }
+          },
+          f.member);
+    }
+  } else if (c == "tips") {
+    log_.push_back("tips " + std::to_string(tips_.size()));
+  } else if (c == "option-for") {
+    // The problem-type option the main window selects for a ProblemType key.
+    const char* const names[] = {"design", "Vdesign", "review"};
+    log_.push_back(names[static_cast<int>(OptionForProblemType(Unquoted(w.at(1))))]);
   } else {
     throw std::invalid_argument("unknown command " + c);
   }

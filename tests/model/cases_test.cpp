@@ -1,0 +1,5 @@
+#include <gtest/gtest.h>
+
+#include "support/case_runner.h"
+
+KESTAL_CASE_FILES(ModelCases, "model");
