@@ -451,8 +451,8 @@ void MainWindow::RefreshCode() {
   }
 }
 
-void MainWindow::RefreshTSteelArea() {
-  WriteBoxes(this, p_, {"txtTSteelArea"});
+void MainWindow::RefreshBox(std::string_view box) {
+  WriteBoxes(this, p_, {box});
 }
 
 ProblemOption MainWindow::SelectedOption() const {

@@ -39,7 +39,7 @@ class MainWindow : public QMainWindow, public MainView {
   ~MainWindow() override;
 
   void RefreshMainWindow() override;
-  void RefreshTSteelArea() override;
+  void RefreshBox(std::string_view box) override;
   ProblemOption SelectedOption() const override;
   void SetStatusPanel(int panel, const std::string& text) override;
 

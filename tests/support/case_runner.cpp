@@ -184,8 +184,8 @@ struct LogView : MainView {
     option = OptionForProblemType(p.ProblemType);
     p.FormUpdating = 0;
   }
-  void RefreshTSteelArea() override {
-    log.push_back("refresh txtTSteelArea " + DisplayForm(p.TSteelArea));
+  void RefreshBox(std::string_view box) override {
+    log.push_back("refresh " + std::string(box) + " " + DisplayForm(p.*(FindBox(box)->field)));
   }
   ProblemOption SelectedOption() const override { return option; }
   void SetStatusPanel(int panel, const std::string& text) override {

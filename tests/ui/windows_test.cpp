@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "commands/displays.h"
-#include "commands/recording_view.h"
+#include "commands/console_view.h"
 #include "platform/recording_results.h"
 #include "program.h"
 
@@ -61,8 +61,9 @@ TEST(ResultsWindow, DisplaysPrintWhatTheCommandsPrint) {
     Problem copy = w.p;
     ScriptedPlatform platform;
     RecordingResults expected;
-    RecordingView view;
-    Session s{copy, w.tips, platform, expected, view};
+    ToolTips tips = w.tips;
+    ConsoleView view(copy, tips);
+    Session s{copy, tips, platform, expected, view};
     show(s);
     std::string lines;
     for (const std::string& line : expected.lines()) lines += line + "\n";
