@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTemporaryDir>
+#include <fstream>
 
 #include "commands/file_commands.h"
+#include "model/record_fields.h"
 #include "program.h"
 #include "ui/define_calc_window.h"
 
@@ -69,6 +71,38 @@ TEST(Files, LoadAndSaveThroughTheMenu) {
   w.platform.QueueFileChoice(FileChoiceForPath(dir.filePath("girder.in").toStdString()));
   w.Trigger("mnuSaveInput");
   EXPECT_EQ(w.Panel(1), "Input written to girder.in");
+}
+
+// Every box of every window, and the status bar: what the user sees.
+std::vector<std::string> Shown(Program& w) {
+  std::vector<std::string> shown;
+  for (QLineEdit* box : w.main.findChildren<QLineEdit*>())
+    shown.push_back(box->text().toStdString());
+  for (int panel = 1; panel <= 3; ++panel) shown.push_back(w.Panel(panel));
+  return shown;
+}
+
+TEST(Files, ABrokenFileLeavesTheProblemAndTheWindowsAsTheyWere) {
+  // At start-up (kestal BROKEN.in) and with a problem loaded: the message,
+  // and nothing else changes.
+  QTemporaryDir dir;
+  const std::string broken = dir.filePath("broken.in").toStdString();
+  std::ofstream(broken) << "\"Title\"\r\n\"English\",\"aci\",\"design\"\r\n1,2,3\r\n";
+  Program w;
+  for (const char* before : {"", KESTAL_SOURCE_DIR "/examples/lrfd_tee_review_english.in"}) {
+    if (*before) {
+      ASSERT_TRUE(w.main.LoadInputFile(before));
+    }
+    const Problem p = w.p;
+    const std::vector<std::string> shown = Shown(w);
+    w.platform.ClearLog();
+    EXPECT_FALSE(w.main.LoadInputFile(broken));
+    EXPECT_EQ(w.platform.messages(),
+              std::vector<PlatformEvent>{PlatformEvent::Message(
+                  "Error reading input file", Icon::Information, std::string("READ INPUT"))});
+    EXPECT_EQ(ChangedFields(p, w.p), std::vector<std::string>{}) << before;
+    EXPECT_EQ(Shown(w), shown) << before;
+  }
 }
 
 TEST(Edit, CutCopyAndPasteOnTheFocusedControl) {

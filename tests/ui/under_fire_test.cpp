@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -43,9 +44,13 @@ void TypeInto(QLineEdit* box, const QString& text) {
 }
 
 TEST(UnderFire, RandomUseKeepsEveryBoxShowingItsField) {
+  // Copies of two examples: the dialogs may also answer a save with them.
   QTemporaryDir dir;
-  const std::string paths[] = {KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in",
-                               KESTAL_SOURCE_DIR "/examples/s6_box_vdesign_metric.in",
+  for (const char* example : {"arema_box_review_english.in", "s6_box_vdesign_metric.in"}) {
+    QFile::copy(QString(KESTAL_SOURCE_DIR "/examples/") + example, dir.filePath(example));
+  }
+  const std::string paths[] = {dir.filePath("arema_box_review_english.in").toStdString(),
+                               dir.filePath("s6_box_vdesign_metric.in").toStdString(),
                                dir.filePath("saved.in").toStdString(),
                                dir.filePath("report.out").toStdString(),
                                dir.path().toStdString(),
