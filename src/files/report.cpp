@@ -36,22 +36,24 @@ bool Is(const Problem& p, const char* key) {
 // fault leaves exactly the lines written before it.
 class Lines {
  public:
-  explicit Lines(char separator) : sep_(separator) {}
+  // A whole report is a few kilobytes: room for it from the start, so the
+  // text is not copied over and over as it grows.
+  explicit Lines(char separator) : sep_(separator) { text_.reserve(8192); }
 
   // Heading: five spaces, then the text.
-  void H(std::string_view text) { Add("     ", text); }
+  void H(std::string_view text) { Add(kFiveSpaces, text); }
   // Warning: ten spaces, then the text.
-  void W(std::string_view text) { Add("          ", text); }
+  void W(std::string_view text) { Add(kTenSpaces, text); }
   // Blank line.
-  void B() { text_ += "\r\n"; }
+  void B() { EndLine(); }
   // Value: ten spaces, the label (which carries its own "= "), the value text.
-  void V(std::string_view label, const std::string& value) {
-    text_ += "          ";
+  void V(std::string_view label, std::string_view value) {
+    text_ += kTenSpaces;
     text_ += label;
     text_ += value;
-    text_ += "\r\n";
+    EndLine();
   }
-  void Raw(const std::string& line) { Add("", line); }
+  void Raw(std::string_view line) { Add({}, line); }
 
   std::string F2(float v) const { return FormatPattern(v, "0.00", sep_); }
   std::string F3(float v) const { return FormatPattern(v, "0.000", sep_); }
@@ -65,10 +67,17 @@ class Lines {
   std::string& text() { return text_; }
 
  private:
+  static constexpr std::string_view kFiveSpaces = "     ";
+  static constexpr std::string_view kTenSpaces = "          ";
+
   void Add(std::string_view indent, std::string_view text) {
     text_ += indent;
     text_ += text;
-    text_ += "\r\n";
+    EndLine();
+  }
+  void EndLine() {
+    text_.push_back('\r');
+    text_.push_back('\n');
   }
 
   char sep_;
@@ -122,7 +131,7 @@ class Composer {
     o.B();
   }
 
-  std::string ProblemLine() const {
+  const char* ProblemLine() const {
     if (p_.ProblemType == problem_type::Design) return "Moment design problem";
     if (p_.ProblemType == problem_type::VDesign) return "Shear design problem";
     if (p_.OutMomCap == 1 && p_.OutShearCap == 0) return "Moment review problem";
@@ -574,9 +583,11 @@ class Composer {
   const ReportCalculations& calc_;
 };
 
-std::string TwoDigits(int v) {
-  std::string s = std::to_string(v % 100);
-  return s.size() < 2 ? "0" + s : s;
+// The last two digits of `v`, with a leading zero below ten: "07".
+void AppendTwoDigits(std::string& s, int v) {
+  const std::string digits = std::to_string(v % 100);
+  if (digits.size() < 2) s += '0';
+  s += digits;
 }
 
 }  // namespace
@@ -607,20 +618,31 @@ std::string ProgramVersionText() {
 std::string ReportDateTime(const std::tm& now) {
   const int hour12 = now.tm_hour % 12 == 0 ? 12 : now.tm_hour % 12;
   const char* half = now.tm_hour < 12 ? " am" : " pm";
-  return std::to_string(now.tm_mon + 1) + "/" + TwoDigits(now.tm_mday) + "/" +
-         TwoDigits(now.tm_year + 1900) + ", " + std::to_string(hour12) + ":" +
-         TwoDigits(now.tm_min) + half;
+  std::string s = std::to_string(now.tm_mon + 1);
+  s += '/';
+  AppendTwoDigits(s, now.tm_mday);
+  s += '/';
+  AppendTwoDigits(s, now.tm_year + 1900);
+  s += ", ";
+  s += std::to_string(hour12);
+  s += ':';
+  AppendTwoDigits(s, now.tm_min);
+  s += half;
+  return s;
 }
 
 std::string VersionLine(const std::string& versionText, const std::tm& now) {
   constexpr std::size_t kDateColumn = 40;  // counted from 1
-  std::string line = "     (Version " + versionText + ")";
+  std::string line = "     (Version ";
+  line += versionText;
+  line += ')';
   if (line.size() < kDateColumn - 1) {
     line.append(kDateColumn - 1 - line.size(), ' ');
   } else {
     line += ' ';
   }
-  return line + ReportDateTime(now);
+  line += ReportDateTime(now);
+  return line;
 }
 
 ReportText ComposeReport(Problem& p, ProblemOption option, const std::tm& now,
