@@ -1,7 +1,8 @@
 #include "files/report.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string_view>
 #include <system_error>
@@ -665,29 +666,27 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
   const fs::path folder = target.parent_path();
 
   // A name of our own next to the target: the rename then stays within one
-  // file system and replaces the target in one step.
-  std::random_device seed;
-  std::mt19937 gen(seed());
+  // file system and replaces the target in one step. The generator is seeded
+  // once per thread: seeding it anew for every report was a sizeable part
+  // of writing one.
+  thread_local std::mt19937 gen{std::random_device{}()};
   fs::path temp;
-  std::error_code ec;
-  for (int attempt = 0;; ++attempt) {
-    if (attempt == 16) return false;
+  std::FILE* out = nullptr;
+  for (int attempt = 0; attempt < 16 && out == nullptr; ++attempt) {
     temp = folder / (target.filename().string() + ".tmp" + std::to_string(gen() % 1000000));
-    if (!fs::exists(temp, ec) && !ec) break;
+    // "x": created here and now, never a file that is already there.
+    errno = 0;
+    out = std::fopen(temp.c_str(), "wbx");
+    if (out == nullptr && errno != EEXIST) return false;
   }
+  if (out == nullptr) return false;
 
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  const bool closed = std::fclose(out) == 0;
+  std::error_code ec;
+  if (!written || !closed) {
+    fs::remove(temp, ec);
+    return false;
   }
   // A report written over an earlier one keeps that file's permissions.
   const fs::file_status old = fs::status(target, ec);
