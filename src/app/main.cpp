@@ -3,19 +3,50 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <cstring>
 #include <iostream>
 #include <memory>
 
 #include "app/screenshots.h"
 #include "platform/console_platform.h"
 #include "platform/qt_platform.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kestal [INPUT.in]\n"
+    "Opens the window of KESTAL, reinforced concrete beam design, with the input\n"
+    "file INPUT.in loaded when one is named.\n"
+    "  --version  prints the version\n"
+    "  --help     prints this text\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace kestal;
+  // Answered without a display.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "kestal " << KESTAL_VERSION_MAJOR << '.' << KESTAL_VERSION_MINOR << '.'
+              << KESTAL_VERSION_PATCH << '\n';
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::cout << kUsage;
+    return 0;
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kestal");
+  QApplication::setApplicationVersion(QString("%1.%2.%3")
+                                          .arg(KESTAL_VERSION_MAJOR)
+                                          .arg(KESTAL_VERSION_MINOR)
+                                          .arg(KESTAL_VERSION_PATCH));
+  // The desktop finds the program's entry, and with it its icon, by this name.
+  QGuiApplication::setDesktopFileName("kestal");
+  QApplication::setWindowIcon(QIcon(":/kestal.png"));
 
   QStringList args = QApplication::arguments().mid(1);
   QString screenshots;
@@ -27,10 +58,14 @@ int main(int argc, char** argv) {
 
   Problem problem;
   ToolTips tips;
+  ui::HelpWindow help(ui::HelpFolder(QApplication::applicationDirPath()));
   // The pictures are taken without anyone to answer a message box.
   std::unique_ptr<Platform> platform;
   if (screenshots.isEmpty()) {
-    platform = std::make_unique<QtPlatform>();
+    auto qt = std::make_unique<QtPlatform>();
+    qt->SetHelpViewer(
+        [&help](const std::string& topic) { help.ShowTopic(QString::fromStdString(topic)); });
+    platform = std::move(qt);
   } else {
     platform = std::make_unique<ConsolePlatform>(std::cerr, LocalClock);
   }
@@ -44,7 +79,7 @@ int main(int argc, char** argv) {
   main.show();
 
   if (!screenshots.isEmpty()) {
-    return ui::TakeScreenshots(main, results, screenshots, inputFile) ? 0 : 1;
+    return ui::TakeScreenshots(main, results, help, screenshots, inputFile) ? 0 : 1;
   }
   if (!inputFile.isEmpty()) main.LoadInputFile(inputFile.toStdString());
   return QApplication::exec();

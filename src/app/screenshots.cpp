@@ -9,7 +9,10 @@
 #include <iostream>
 
 #include "platform/qt_platform.h"
+#include "ui/about_window.h"
 #include "ui/code_parameters_window.h"
+#include "ui/define_calc_window.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 #include "ui/section_window.h"
@@ -43,8 +46,8 @@ void Trigger(QWidget* window, const char* action) {
 
 }  // namespace
 
-bool TakeScreenshots(MainWindow& main, ResultsWindow& results, const QString& folder,
-                     const QString& inputFile) {
+bool TakeScreenshots(MainWindow& main, ResultsWindow& results, HelpWindow& help,
+                     const QString& folder, const QString& inputFile) {
   QDir().mkpath(folder);
   Camera camera(folder);
   camera.Take(&main, "frmBeam-startup");
@@ -71,6 +74,21 @@ bool TakeScreenshots(MainWindow& main, ResultsWindow& results, const QString& fo
   }
   Trigger(&main, "mnuShowRebar");
   camera.Take(&results, "frmOutput-rebar");
+  Trigger(&main, "mnuOutCalc");
+  camera.Take(main.defineCalcWindow(), "frmDefineCalc");
+  for (QMenu* menu : main.defineCalcWindow()->findChildren<QMenu*>()) {
+    menu->adjustSize();
+    camera.Take(menu, "frmDefineCalc-menu-" + menu->objectName());
+  }
+  main.defineCalcWindow()->hide();
+  Trigger(&main, "mnuAbout");
+  camera.Take(main.aboutWindow(), "frmAbout");
+  main.aboutWindow()->hide();
+  for (const char* topic : {kHelpStartTopic, "inputs.htm", "messages.htm"}) {
+    help.ShowTopic(topic);
+    camera.Take(&help, QString("help-") + QString(topic).section('.', 0, 0));
+  }
+  help.hide();
   const auto message = CreateMessageBox("Required Av/s= .0123 in^2/in\rMaximum spacing = 10.75 in",
                                         Icon::Information, std::string("Shear Reinforcing"), &main);
   message->adjustSize();

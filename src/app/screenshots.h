@@ -10,11 +10,12 @@ class Platform;
 }
 
 namespace kestal::ui {
+class HelpWindow;
 class MainWindow;
 class ResultsWindow;
 
 // Takes the pictures; false when one could not be saved.
-bool TakeScreenshots(MainWindow& main, ResultsWindow& results, const QString& folder,
-                     const QString& inputFile);
+bool TakeScreenshots(MainWindow& main, ResultsWindow& results, HelpWindow& help,
+                     const QString& folder, const QString& inputFile);
 
 }  // namespace kestal::ui

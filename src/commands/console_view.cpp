@@ -12,7 +12,7 @@ void ConsoleView::RefreshMainWindow() {
   problem_.FormUpdating = 0;
 }
 
-void ConsoleView::RefreshTSteelArea() {}
+void ConsoleView::RefreshBox(std::string_view) {}
 
 ProblemOption ConsoleView::SelectedOption() const {
   return selected_;

@@ -17,7 +17,7 @@ class ConsoleView : public MainView {
   ConsoleView(Problem& problem, ToolTips& tips);
 
   void RefreshMainWindow() override;
-  void RefreshTSteelArea() override;
+  void RefreshBox(std::string_view box) override;
   ProblemOption SelectedOption() const override;
   void SetStatusPanel(int panel, const std::string& text) override;
 

@@ -32,7 +32,7 @@ void CalcTensionSteel(Session& s) {
   try {
     DesignTensionSteel(p);
     // The design ends by showing its area in the tensile steel box.
-    s.view.RefreshTSteelArea();
+    s.view.RefreshBox("txtTSteelArea");
     if (p.Units == units::English) {
       s.platform.MessageBox("Required As = " + MessageForm(p.TSteelArea) + " in^2",
                             Icon::Information, kTensionTitle);

@@ -45,8 +45,9 @@ CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
   }
   const ReportOutcome outcome =
       WriteReport(p, s.view.SelectedOption(), s.platform.Now(), decimalSeparator, calcs);
-  // A moment design report designs the tensile steel: the box shows the area.
-  if (s.view.SelectedOption() == ProblemOption::Design) s.view.RefreshTSteelArea();
+  // A design report designs the steel: its box shows the area.
+  if (s.view.SelectedOption() == ProblemOption::Design) s.view.RefreshBox("txtTSteelArea");
+  if (s.view.SelectedOption() == ProblemOption::VDesign) s.view.RefreshBox("txtVSteelArea");
   if (outcome != ReportOutcome::Written) s.platform.MessageBox("Save Output Error", Icon::None);
   // A report cut short by a calculation fault is still the report that was
   // written; a file that could not be written is not reported as written.

@@ -4,6 +4,7 @@
 // system services, the results window and the main window.
 
 #include <string>
+#include <string_view>
 
 #include "model/problem.h"
 #include "model/problem_ops.h"
@@ -19,8 +20,9 @@ class MainView {
   virtual ~MainView() = default;
   // Brings every window in line with the record.
   virtual void RefreshMainWindow() = 0;
-  // Rewrites only the tensile steel area box.
-  virtual void RefreshTSteelArea() = 0;
+  // Rewrites one box of the main window from its field, without a refresh
+  // (the steel area a design has just worked out).
+  virtual void RefreshBox(std::string_view box) = 0;
   // The problem-type option selected now.
   virtual ProblemOption SelectedOption() const = 0;
   // Writes one panel of the status bar; panels count 1 to 3.

@@ -113,7 +113,9 @@ bool QtPlatform::OpenInTextEditor(const std::string& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(path)));
 }
 
-void QtPlatform::ShowHelpTopic(const std::string&) {}
+void QtPlatform::ShowHelpTopic(const std::string& topic) {
+  if (helpViewer_) helpViewer_(topic);
+}
 
 std::tm QtPlatform::Now() {
   return LocalClock();

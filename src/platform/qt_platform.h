@@ -5,7 +5,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "platform/platform.h"
 
@@ -27,9 +29,17 @@ class QtPlatform : public Platform {
   std::string ClipboardText() override;
   // The desktop's default application for the file.
   bool OpenInTextEditor(const std::string& path) override;
-  // The program has no help viewer of its own yet: nothing happens.
+  // Hands the topic to the help viewer given by SetHelpViewer; without one
+  // nothing happens.
   void ShowHelpTopic(const std::string& topic) override;
   std::tm Now() override;
+
+  void SetHelpViewer(std::function<void(const std::string& topic)> viewer) {
+    helpViewer_ = std::move(viewer);
+  }
+
+ private:
+  std::function<void(const std::string& topic)> helpViewer_;
 };
 
 // The message box MessageBox shows, not yet shown: OK button, the icon, the

@@ -1,19 +1,23 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "commands/design_commands.h"
 #include "commands/displays.h"
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
 #include "commands/section_commands.h"
+#include "ui/about_window.h"
 #include "ui/code_parameters_window.h"
+#include "ui/define_calc_window.h"
 #include "ui/section_sketch.h"
 #include "ui/section_window.h"
 #include "ui/window_support.h"
@@ -146,12 +150,17 @@ MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, Res
   section_ = new SectionWindow(
       session_, [this] { sketch_->update(); }, this);
   stress_ = new CodeParametersWindow(p_, tips_, this);
+  defineCalc_ = new DefineCalcWindow(session_, this);
+  about_ = new AboutWindow(this);
   setCentralWidget(CreateFrames());
   CreateMenus();
   CreateStatusBar();
   SetTabOrder();
   BindBoxes(this, p_,
             [this](std::string_view box, EntryEffect effect) { OnBoxEdited(box, effect); });
+  for (QLineEdit* box : findChildren<QLineEdit*>()) {
+    if (box->window() == this) box->installEventFilter(this);
+  }
 
   StartUp(p_, tips_);
   RefreshMainWindow();
@@ -277,11 +286,16 @@ void MainWindow::CreateMenus() {
        [&s] { ChooseOutputFile(s, OutputFileMenu::MainWindow); });
   item(file, "mnuExit", "&Exit", [this] { emit exitRequested(); });
 
-  // Clipboard editing of the focused box comes with the Edit commands.
   QMenu* edit = Menu(bar, nullptr, "mnuEdit", "&Edit");
-  item(edit, "mnuCut", "Cu&t", [] {});
-  item(edit, "mnuCopy", "&Copy", [] {});
-  item(edit, "mnuPaste", "&Paste", [] {});
+  item(edit, "mnuCut", "Cu&t", [this] {
+    OnEdit(EditCommand::Cut);
+  })->setShortcut(QKeySequence::Cut);
+  item(edit, "mnuCopy", "&Copy", [this] {
+    OnEdit(EditCommand::Copy);
+  })->setShortcut(QKeySequence::Copy);
+  item(edit, "mnuPaste", "&Paste", [this] {
+    OnEdit(EditCommand::Paste);
+  })->setShortcut(QKeySequence::Paste);
 
   QMenu* define = Menu(bar, nullptr, "mnuDefine", "&Define");
   QMenu* codeMenu = Menu(bar, define, "mnuDefineCode", "&Code");
@@ -295,8 +309,7 @@ void MainWindow::CreateMenus() {
     codes_->addAction(action);
   }
   item(define, "mnuSBP", "&Default Code Parameters", [this] { ShowWindow(stress_); });
-  // The output definition window comes with the report commands.
-  item(define, "mnuOutCalc", "&Output calculation", [] {});
+  item(define, "mnuOutCalc", "&Output calculation", [this] { ShowWindow(defineCalc_); });
 
   QMenu* view = Menu(bar, nullptr, "mnuView", "&View");
   item(view, "mnuSectionDimensions", "&Section Dimensions", [this] { OnSectionDimensions(false); });
@@ -321,13 +334,14 @@ void MainWindow::CreateMenus() {
   item(reset, "mnuInvertSect", "&Invert Current Section", [&s] { InvertSection(s); });
 
   QMenu* help = Menu(bar, nullptr, "mnuHelp", "&Help");
-  item(help, "mnuContents", "&Contents", [&s] {
-    s.platform.ShowHelpTopic("introduction.htm");
-  })->setShortcut(Qt::Key_F1);
+  QAction* contents = item(help, "mnuContents", "&Contents",
+                           [&s] { s.platform.ShowHelpTopic("introduction.htm"); });
+  contents->setShortcut(Qt::Key_F1);
+  // F1 opens the help from every window of the program.
+  contents->setShortcutContext(Qt::ApplicationShortcut);
   separator(help, "mnusep");
   item(help, "mnuShowRebar", "&Show Rebar Info", [&s] { ShowRebarInfo(s); });
-  // The about window comes with the help commands.
-  item(help, "mnuAbout", "&About Program KESTAL", [] {});
+  item(help, "mnuAbout", "&About Program KESTAL", [this] { ShowWindow(about_); });
 }
 
 void MainWindow::CreateStatusBar() {
@@ -383,6 +397,7 @@ void MainWindow::RefreshMainWindow() {
   sectionType_->setCurrentIndex(p_.SectionType);
   sketch_->ShowShape(p_.SectionType);
   sketch_->update();
+  defineCalc_->Refresh();
   p_.FormUpdating = 0;
 }
 
@@ -436,8 +451,8 @@ void MainWindow::RefreshCode() {
   }
 }
 
-void MainWindow::RefreshTSteelArea() {
-  WriteBoxes(this, p_, {"txtTSteelArea"});
+void MainWindow::RefreshBox(std::string_view box) {
+  WriteBoxes(this, p_, {box});
 }
 
 ProblemOption MainWindow::SelectedOption() const {
@@ -461,6 +476,16 @@ bool MainWindow::LoadInputFile(const std::string& path) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   emit exitRequested();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason) {
+    QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QCoreApplication::sendEvent(watched, &toMenu);
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::OnProblemType(ProblemOption option) {
@@ -491,6 +516,42 @@ void MainWindow::OnSectionType(int index) {
 void MainWindow::OnSectionDimensions(bool marksSectionDefined) {
   ShowWindow(section_);
   if (marksSectionDefined) p_.SectionDefined = 1;
+}
+
+void MainWindow::OnEdit(EditCommand command) {
+  QWidget* focus = focusWidget();
+  auto* box = qobject_cast<QLineEdit*>(focus);
+  auto* list = qobject_cast<QComboBox*>(focus);
+  FocusedControl control;
+  if (box != nullptr) {
+    // The selection in bytes of the text's UTF-8 form.
+    const QString text = box->text();
+    const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    control.kind = FocusedControl::Kind::TextBox;
+    control.text = text.toStdString();
+    control.selectionStart = static_cast<std::size_t>(text.left(start).toUtf8().size());
+    control.selectionLength = static_cast<std::size_t>(box->selectedText().toUtf8().size());
+  } else if (list != nullptr) {
+    control.kind = FocusedControl::Kind::ComboBox;
+    control.text = list->currentText().toStdString();
+    for (int i = 0; !list->isEditable() && i < list->count(); ++i) {
+      control.listEntries.push_back(list->itemText(i).toStdString());
+    }
+  }
+  const std::optional<std::string> change = EditFocusedControl(session_.platform, command, control);
+  if (!change) return;
+  const QString text = ToQt(*change);
+  if (box != nullptr) {
+    // As typed: the box's own entry rule stores the new text.
+    box->insert(text);
+  } else if (list->isEditable()) {
+    list->setEditText(text);
+  } else {
+    // As chosen from the list.
+    const int index = list->findText(text, Qt::MatchExactly);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+  }
 }
 
 void MainWindow::OnBoxEdited(std::string_view, EntryEffect effect) {

@@ -3,8 +3,9 @@
 // The main window, frmBeam: the boxes of the problem, the problem type and
 // unit choices, the section type with its sketch, the two Calc buttons, the
 // menus from which every other window and display is reached, and the
-// three-panel status bar. It owns the section dimensions and code parameters
-// windows, which its refresh writes whether they are shown or not.
+// three-panel status bar. It owns the section dimensions, code parameters
+// and output definition windows, which its refresh writes whether they are
+// shown or not, and the about window.
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -14,13 +15,16 @@
 #include <QRadioButton>
 #include <string>
 
+#include "commands/edit_commands.h"
 #include "commands/session.h"
 
 class QFormLayout;
 
 namespace kestal::ui {
 
+class AboutWindow;
 class CodeParametersWindow;
+class DefineCalcWindow;
 class SectionSketch;
 class SectionWindow;
 
@@ -35,7 +39,7 @@ class MainWindow : public QMainWindow, public MainView {
   ~MainWindow() override;
 
   void RefreshMainWindow() override;
-  void RefreshTSteelArea() override;
+  void RefreshBox(std::string_view box) override;
   ProblemOption SelectedOption() const override;
   void SetStatusPanel(int panel, const std::string& text) override;
 
@@ -46,6 +50,8 @@ class MainWindow : public QMainWindow, public MainView {
   Session& session() { return session_; }
   SectionWindow* sectionWindow() const { return section_; }
   CodeParametersWindow* codeParametersWindow() const { return stress_; }
+  DefineCalcWindow* defineCalcWindow() const { return defineCalc_; }
+  AboutWindow* aboutWindow() const { return about_; }
 
  signals:
   // File > Exit, or a close request from the window manager: the program
@@ -54,6 +60,10 @@ class MainWindow : public QMainWindow, public MainView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A box that gives its focus to the menu bar (Alt, then a menu's key)
+  // keeps its selection, as it does for a menu opened with the mouse, so
+  // that the Edit commands find it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* CreateFrames();
@@ -71,6 +81,8 @@ class MainWindow : public QMainWindow, public MainView {
   void OnSectionType(int index);
   void OnSectionDimensions(bool marksSectionDefined);
   void OnBoxEdited(std::string_view box, EntryEffect effect);
+  // Edit > Cut, Copy, Paste on the control that has the focus.
+  void OnEdit(EditCommand command);
 
   Problem& p_;
   ToolTips& tips_;
@@ -78,6 +90,8 @@ class MainWindow : public QMainWindow, public MainView {
 
   SectionWindow* section_ = nullptr;
   CodeParametersWindow* stress_ = nullptr;
+  DefineCalcWindow* defineCalc_ = nullptr;
+  AboutWindow* about_ = nullptr;
   SectionSketch* sketch_ = nullptr;
   QComboBox* sectionType_ = nullptr;
   QRadioButton* optDesign_ = nullptr;

@@ -26,6 +26,7 @@
 #include "analysis/tension_design.h"
 #include "commands/design_commands.h"
 #include "commands/displays.h"
+#include "commands/edit_commands.h"
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
 #include "commands/section_commands.h"
@@ -142,6 +143,10 @@ struct LogPlatform : ScriptedPlatform {
     return ScriptedPlatform::OpenInTextEditor(path);
   }
   void ShowHelpTopic(const std::string& topic) override { log.push_back("help " + topic); }
+  void SetClipboardText(const std::string& text) override {
+    log.push_back("clipboard " + Quoted(text));
+    ScriptedPlatform::SetClipboardText(text);
+  }
   Words& log;
   bool dialogFails = false;
 };
@@ -179,8 +184,8 @@ struct LogView : MainView {
     option = OptionForProblemType(p.ProblemType);
     p.FormUpdating = 0;
   }
-  void RefreshTSteelArea() override {
-    log.push_back("refresh txtTSteelArea " + DisplayForm(p.TSteelArea));
+  void RefreshBox(std::string_view box) override {
+    log.push_back("refresh " + std::string(box) + " " + DisplayForm(p.*(FindBox(box)->field)));
   }
   ProblemOption SelectedOption() const override { return option; }
   void SetStatusPanel(int panel, const std::string& text) override {
@@ -292,6 +297,7 @@ class CaseRun {
   LogView view_{p_, tips_, log_};
   Session s_{p_, tips_, platform_, results_, view_};
   Problem mark_;
+  FocusedControl focused_;
   std::string env_;
   ReportCalculations StandIns();
   std::map<std::string, Words> standIns_;  // the fields each stand-in sets
@@ -667,6 +673,25 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     // last (a `cli` run's exit) are kept, for a long text such as the usage.
     const std::size_t n = std::stoul(w.at(1));
     if (log_.size() > n + 1) log_.erase(log_.begin() + long(n), log_.end() - 1);
+  } else if (c == "focus") {
+    // focus textbox TEXT START LENGTH | focus combo TEXT [ENTRY...] | focus other;
+    // a combo box with entries is a list only.
+    using Kind = FocusedControl::Kind;
+    const Kind kind = w.at(1) == "textbox" ? Kind::TextBox
+                      : w[1] == "combo"    ? Kind::ComboBox
+                                           : Kind::Other;
+    focused_ = {kind, Unquoted(arg(2)), 0, 0, {}};
+    if (kind == Kind::TextBox) focused_.selectionStart = std::stoul(w.at(3));
+    if (kind == Kind::TextBox) focused_.selectionLength = std::stoul(w.at(4));
+    for (std::size_t i = 3; kind == Kind::ComboBox && i < w.size(); ++i) {
+      focused_.listEntries.push_back(Unquoted(w[i]));
+    }
+  } else if (c == "cut" || c == "copy" || c == "paste") {
+    const auto command = static_cast<EditCommand>(c == "cut" ? 0 : c == "copy" ? 1 : 2);
+    const auto change = EditFocusedControl(platform_, command, focused_);
+    if (change) log_.push_back("replace " + Quoted(*change));
+  } else if (c == "clipboard-holds") {
+    platform_.ScriptedPlatform::SetClipboardText(Unquoted(rest.substr(16)));
   } else if (c == "dialog-fails") {
     platform_.dialogFails = true;  // every file dialog from now on throws
   } else if (c == "marked") {

@@ -17,10 +17,6 @@ std::string Label(Program& w, const char* name) {
   return w.Find<QLabel>(name)->text().toStdString();
 }
 
-std::string Panel(Program& w, int panel) {
-  return Label(w, ("panel" + std::to_string(panel)).c_str());
-}
-
 bool Checked(Program& w, const char* option) {
   return w.Find<QRadioButton>(option)->isChecked();
 }
@@ -31,8 +27,8 @@ TEST(MainWindow, StartUp) {
   EXPECT_TRUE(Checked(w, "optDesign"));
   EXPECT_TRUE(Checked(w, "optEnglish"));
   EXPECT_TRUE(w.Action("mnuAREMA")->isChecked());
-  EXPECT_EQ(Panel(w, 3), "Code = AREMA");
-  EXPECT_EQ(Panel(w, 1), "Input file undefined");
+  EXPECT_EQ(w.Panel(3), "Code = AREMA");
+  EXPECT_EQ(w.Panel(1), "Input file undefined");
   EXPECT_TRUE(w.Enabled("cmdCalcTSArea"));
   EXPECT_FALSE(w.Enabled("cmdCalcVSArea"));
   EXPECT_TRUE(w.Find("frmCrack")->isHidden());
@@ -154,7 +150,7 @@ TEST(MainWindow, CrackControlFollowsTheCodeInReview) {
       EXPECT_EQ(w.Find(boxes[i])->isVisibleTo(w.Find("frmCrack")), c.shown[i] == '1')
           << c.code << " " << boxes[i];
     }
-    EXPECT_EQ(Panel(w, 3), c.panel);
+    EXPECT_EQ(w.Panel(3), c.panel);
     for (QAction* item : w.Find<QMenu>("mnuDefineCode")->actions()) {
       EXPECT_EQ(item->isChecked(), item->objectName() == c.code) << c.code;
     }

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <string>
@@ -43,6 +44,10 @@ struct Program {
     QTest::keyClicks(edit, text);
   }
   std::string Text(const char* box) { return Find<QLineEdit>(box)->text().toStdString(); }
+  // A panel of the status bar, 1 to 3.
+  std::string Panel(int panel) {
+    return Find<QLabel>(("panel" + std::to_string(panel)).c_str())->text().toStdString();
+  }
   bool Enabled(const char* name) {
     return QString(name).startsWith("mnu") ? Action(name)->isEnabled() : Find(name)->isEnabled();
   }

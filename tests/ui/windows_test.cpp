@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "commands/displays.h"
-#include "commands/recording_view.h"
+#include "commands/console_view.h"
 #include "platform/recording_results.h"
 #include "program.h"
 
@@ -61,8 +61,9 @@ TEST(ResultsWindow, DisplaysPrintWhatTheCommandsPrint) {
     Problem copy = w.p;
     ScriptedPlatform platform;
     RecordingResults expected;
-    RecordingView view;
-    Session s{copy, w.tips, platform, expected, view};
+    ToolTips tips = w.tips;
+    ConsoleView view(copy, tips);
+    Session s{copy, tips, platform, expected, view};
     show(s);
     std::string lines;
     for (const std::string& line : expected.lines()) lines += line + "\n";
@@ -84,8 +85,10 @@ TEST(Windows, OnlyTheMainWindowCanBeClosedAndItExits) {
   w.Trigger("mnuSectionDimensions");
   w.Trigger("mnuSBP");
   w.Trigger("mnuShowRebar");
-  for (QWidget* window :
-       {w.Find("frmSection"), w.Find("frmStress"), static_cast<QWidget*>(&w.results)}) {
+  w.Trigger("mnuOutCalc");
+  w.Trigger("mnuAbout");
+  for (QWidget* window : {w.Find("frmSection"), w.Find("frmStress"), w.Find("frmDefineCalc"),
+                          w.Find("frmAbout"), static_cast<QWidget*>(&w.results)}) {
     EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible()) << window->objectName().toStdString();

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTemporaryDir>
+
+#include "commands/file_commands.h"
+#include "program.h"
+#include "ui/define_calc_window.h"
+
+namespace kestal::test {
+namespace {
+
+TEST(OutputDefinition, AReportWrittenAndViewedFromTheWindows) {
+  QTemporaryDir dir;
+  const std::string report = dir.filePath("pier 3.out").toStdString();
+  Program w;
+  ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/aci_rect_design_english.in"));
+  QWidget* window = w.main.defineCalcWindow();
+  w.Trigger("mnuNote");
+  w.Trigger("mnuOutCalc");
+  w.Click("cmdCalcOut");
+  EXPECT_EQ(
+      w.platform.events(),
+      (std::vector<PlatformEvent>{PlatformEvent::Beep(),
+                                  PlatformEvent::Message("Please save output file", Icon::None),
+                                  PlatformEvent::Message("Output file is undefined", Icon::None)}));
+  EXPECT_TRUE(window->isVisible());
+  w.platform.QueueInput("Span 1");
+  // The title given, then cleared by a cancelled input box.
+  for (int i = 0; i < 2; ++i) window->findChild<QAction*>("mnuDOutT")->trigger();
+  EXPECT_EQ(w.platform.inputBoxes().size(), 2u);
+  EXPECT_EQ(w.p.OutputTitle, "");
+  w.platform.QueueFileChoice(FileChoiceForPath(report));
+  window->findChild<QAction*>("mnuSaveOut")->trigger();
+  w.Click("cmdCalcOut");
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(w.Panel(2), "Output written to pier 3.out");
+  w.Trigger("mnuNote");
+  EXPECT_EQ(w.platform.editorPaths(), std::vector<std::string>{report});
+
+  // The check boxes follow the problem type while the window is hidden.
+  w.Click("chkCrackCon");
+  EXPECT_EQ(w.p.OutCrackCon, 1);
+  for (const auto& [option, want] :
+       {std::pair{"optReview", "111000"}, {"optVDesign", "101000"}, {"optDesign", "110000"}}) {
+    w.Click(option);
+    std::string checks;  // the six boxes in their order
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+      checks += box->isChecked() ? '1' : '0';
+    EXPECT_EQ(checks, want) << option;
+  }
+}
+
+TEST(Files, LoadAndSaveThroughTheMenu) {
+  QTemporaryDir dir;
+  Program w;
+  w.Trigger("mnuLoadIn");  // cancelled
+  for (const char* file :
+       {KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in", "/missing/girder.in"}) {
+    w.platform.QueueFileChoice(FileChoiceForPath(file));
+    w.Trigger("mnuLoadIn");
+  }
+  EXPECT_EQ(w.platform.messages(),
+            std::vector<PlatformEvent>{PlatformEvent::Message(
+                "Error reading input file", Icon::Information, std::string("READ INPUT"))});
+  EXPECT_EQ(w.Panel(1), "Input file = arema_box_review_english.in");
+  EXPECT_EQ(w.p.SectionType, section::Box) << "the problem read before stays";
+  w.platform.QueueFileChoice(FileChoiceForPath(dir.filePath("girder.in").toStdString()));
+  w.Trigger("mnuSaveInput");
+  EXPECT_EQ(w.Panel(1), "Input written to girder.in");
+}
+
+TEST(Edit, CutCopyAndPasteOnTheFocusedControl) {
+  // Control, clipboard before, command, clipboard after, the control's text;
+  // the box holds 1234 with 23 selected.
+  using Case = std::tuple<const char*, const char*, const char*, const char*, const char*>;
+  const Case cases[] = {
+      {"txtMomentUlt", "x", "mnuCut", "23", "14"},
+      {"cboSectionType", "T BEAM", "mnuPaste", "T BEAM", "T BEAM"},
+      {"cboSectionType", "TEE", "mnuPaste", "TEE", "RECTANGULAR"},
+      {"optReview", "x", "mnuCopy", "", "Review"},
+  };
+  for (const auto& [name, before, item, after, text] : cases) {
+    Program w;
+    w.Type("txtMomentUlt", "1234");
+    QWidget* control = w.Find(name);
+    control->setFocus();
+    if (auto* box = qobject_cast<QLineEdit*>(control)) box->setSelection(1, 2);
+    // The Edit menu reached by its access keys takes the focus to the menu bar.
+    QFocusEvent toMenuBar(QEvent::FocusOut, Qt::MenuBarFocusReason);
+    QCoreApplication::sendEvent(control, &toMenuBar);
+    w.platform.SetClipboardText(before);
+    w.Trigger(item);
+    EXPECT_EQ(w.platform.ClipboardText(), after) << name << " " << item;
+    auto* list = qobject_cast<QComboBox*>(control);
+    EXPECT_EQ((list ? list->currentText() : control->property("text").toString()).toStdString(),
+              text);
+    // The record follows the controls, as typed or chosen.
+    EXPECT_EQ(w.p.MomentUlt, std::stof(w.Text("txtMomentUlt")));
+    EXPECT_EQ(w.p.SectionType, w.Find<QComboBox>("cboSectionType")->currentIndex());
+  }
+}
+
+}  // namespace
+}  // namespace kestal::test

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Installs the Debian package into a clean Debian 12 root, with apt and
+# without recommended packages, and starts it there:
+#   - `kestal --version`;
+#   - `kestal-cli report` on every installed example, byte for byte against
+#     the report of the build tree's kestal-cli;
+#   - the command of the desktop entry, on an example file, under xvfb-run:
+#     the main window must appear (a picture of the screen is kept), and F1
+#     must show the installed help;
+#   - with the recommended packages added, the desktop's view of the files:
+#     a .in file is a KESTAL problem, which opens in kestal.
+#
+#   tools/check-package.sh [PRISTINE_ROOT]
+#
+# PRISTINE_ROOT (default build-package/bookworm) is a clean Debian 12 made by
+# debootstrap when missing; each check works on a fresh copy of it. Run as
+# root, with access to the Debian mirror.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-missing.sh debootstrap xdotool imagemagick
+deb=$(tools/package.sh | tail -1)
+pristine=${1:-build-package/bookworm}
+if [ ! -d "$pristine" ]; then
+  debootstrap --variant=minbase bookworm "$pristine" http://deb.debian.org/debian
+fi
+root=build-package/bookworm-check
+rm -rf "$root"
+cp -a "$pristine" "$root"
+mount -t proc proc "$root/proc"
+mount --bind /dev "$root/dev"
+# The X server of the check may still be closing: let go lazily.
+trap 'umount --lazy "$root/dev" "$root/proc"' EXIT
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+cp "$deb" "$root/tmp/kestal.deb"
+
+in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+in_root apt-get update -qq
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  /tmp/kestal.deb xvfb xauth >/dev/null
+echo "installed: $(in_root dpkg-query -W kestal)"
+
+echo "kestal --version: $(in_root kestal --version)"
+
+for example in examples/*.in; do
+  name=$(basename "$example" .in)
+  SOURCE_DATE_EPOCH=0 build-package/src/kestal-cli report "$example" -o "build-package/$name.out" || true
+  in_root env SOURCE_DATE_EPOCH=0 kestal-cli report "/usr/share/kestal/examples/$name.in" \
+    -o "/tmp/$name.out" || true
+  cmp "build-package/$name.out" "$root/tmp/$name.out"
+done
+echo "kestal-cli: the reports of all $(ls examples/*.in | wc -l) examples are the build tree's"
+
+exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/kestal.desktop")
+command=${exec_line//%f//usr/share/kestal/examples/arema_box_review_english.in}
+echo "desktop entry command: $command"
+in_root xvfb-run -n 97 -s "-screen 0 1280x1024x24" sh -c "$command & sleep 14; kill \$!" &
+server=$!
+sleep 6
+export DISPLAY=:97 XAUTHORITY
+XAUTHORITY=$(ls "$root"/tmp/xvfb-run.*/Xauthority)
+window=$(xdotool search --name "REINFORCED CONCRETE BEAM DESIGN" | head -1)
+import -window root build-package/installed-kestal.png
+help=""
+if [ -n "$window" ]; then
+  xdotool windowfocus --sync "$window" key F1
+  sleep 2
+  # The window's title names the page; without the pages it is "KESTAL Help".
+  help=$(xdotool search --name "KESTAL Help - " | head -1)
+  import -window root build-package/installed-help.png
+fi
+wait "$server" || true
+[ -n "$window" ] || { echo "the main window did not appear" >&2; exit 1; }
+echo "the main window appeared (picture: build-package/installed-kestal.png)"
+[ -n "$help" ] || { echo "F1 did not show the help pages" >&2; exit 1; }
+echo "F1 showed the help pages (picture: build-package/installed-help.png)"
+
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+  xdg-utils shared-mime-info desktop-file-utils >/dev/null
+in_root desktop-file-validate /usr/share/applications/kestal.desktop
+type=$(in_root xdg-mime query filetype /usr/share/kestal/examples/aci_rect_design_english.in)
+opener=$(in_root xdg-mime query default "$type")
+echo "a .in file is $type and opens with $opener"
+[ "$type" = application/x-kestal-problem ] && [ "$opener" = kestal.desktop ]
