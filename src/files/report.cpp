@@ -47,20 +47,31 @@ class Lines {
   void W(std::string_view text) { Add(kTenSpaces, text); }
   // Blank line.
   void B() { EndLine(); }
+  // A value and its form: a pattern of FormatPattern, or the general form G
+  // when there is none. The number's text goes straight into the report.
+  struct Number {
+    float value;
+    std::string_view pattern;
+  };
+  static Number F2(float v) { return {v, "0.00"}; }
+  static Number F3(float v) { return {v, "0.000"}; }
+  static Number F4(float v) { return {v, "0.0000"}; }
+  static Number E4(float v) { return {v, "0.0000E+00"}; }
+  static Number G(float v) { return {v, {}}; }
+
   // Value: ten spaces, the label (which carries its own "= "), the value text.
-  void V(std::string_view label, std::string_view value) {
+  void V(std::string_view label, Number n) {
     text_ += kTenSpaces;
     text_ += label;
-    text_ += value;
+    if (n.pattern.empty()) {
+      AppendGeneralForm(text_, n.value, sep_);
+    } else {
+      AppendPattern(text_, n.value, n.pattern, sep_);
+    }
     EndLine();
   }
   void Raw(std::string_view line) { Add({}, line); }
 
-  std::string F2(float v) const { return FormatPattern(v, "0.00", sep_); }
-  std::string F3(float v) const { return FormatPattern(v, "0.000", sep_); }
-  std::string F4(float v) const { return FormatPattern(v, "0.0000", sep_); }
-  std::string E4(float v) const { return FormatPattern(v, "0.0000E+00", sep_); }
-  std::string G(float v) const { return GeneralForm(v, sep_); }
   void Results(const std::vector<ResultLine>& lines) {
     for (const ResultLine& l : lines) V(l.label, l.input ? G(l.value) : E4(l.value));
   }

@@ -53,18 +53,18 @@ Decimal DecimalForm(T v) {
                        ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14)
                        : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
   const char* c = buf;
-  const char* const end = res.ptr;
   if (*c == '-') {
     d.negative = true;
     ++c;
   }
-  const char* const e = std::find(c, end, 'e');
-  d.digits[d.count++] = *c++;
-  if (c < e) ++c;  // the point
-  for (; c < e; ++c) d.digits[d.count++] = *c;
+  for (; *c != 'e'; ++c) {
+    if (*c != '.') d.digits[d.count++] = *c;
+  }
+  ++c;  // the 'e'
+  const bool negativeExponent = *c == '-';
   int exponent = 0;
-  for (const char* x = e + 2; x < end; ++x) exponent = exponent * 10 + (*x - '0');
-  d.exp10 = e[1] == '-' ? -exponent : exponent;
+  for (++c; c < res.ptr; ++c) exponent = exponent * 10 + (*c - '0');
+  d.exp10 = negativeExponent ? -exponent : exponent;
   StripTrailingZeros(d);
   return d;
 }
@@ -106,7 +106,7 @@ void RoundToDecimals(Decimal& d, int decimals) {
 }
 
 // The text of one number as it is put together: a buffer on the stack,
-// turned into a std::string once it is complete. It holds the longest text
+// turned into a std::string, or appended to one, once it is complete. It holds the longest text
 // any form makes: a double near its largest with a fixed pattern, that is a
 // sign, 309 integer digits, the point and four decimals.
 class NumberText {
@@ -120,7 +120,8 @@ class NumberText {
   void PutZeros(int count) {
     for (int i = 0; i < count; ++i) text_[size_++] = '0';
   }
-  std::string String() const { return std::string(text_, static_cast<std::size_t>(size_)); }
+  std::string_view View() const { return std::string_view(text_, static_cast<std::size_t>(size_)); }
+  std::string String() const { return std::string(View()); }
 
  private:
   char text_[kCapacity];
@@ -163,16 +164,23 @@ void PutExponent(NumberText& s, int exp10) {
 }
 
 template <class T>
-std::string NonFiniteText(T v) {
-  if (std::isnan(v)) return "nan";
-  return v < 0 ? "-inf" : "inf";
+void PutNonFinite(NumberText& s, T v) {
+  if (std::isnan(v)) {
+    s.Put("nan", 3);
+  } else if (v < 0) {
+    s.Put("-inf", 4);
+  } else {
+    s.Put("inf", 3);
+  }
 }
 
 // The text of the general form from its digits: exponent form for a decimal
 // exponent of 7 or more or below -4, else plain digits.
-std::string GeneralDigitsText(const Decimal& x, bool leadingZero, char point) {
-  if (x.IsZero()) return "0";
-  NumberText s;
+void PutGeneralDigits(NumberText& s, const Decimal& x, bool leadingZero, char point) {
+  if (x.IsZero()) {
+    s.Put('0');
+    return;
+  }
   if (x.negative) s.Put('-');
   if (x.exp10 >= 7 || x.exp10 < -4) {
     s.Put(x.digits[0]);
@@ -181,7 +189,7 @@ std::string GeneralDigitsText(const Decimal& x, bool leadingZero, char point) {
       s.Put(x.digits + 1, x.count - 1);
     }
     PutExponent(s, x.exp10);
-    return s.String();
+    return;
   }
   if (x.exp10 < 0) {
     if (leadingZero) s.Put('0');
@@ -192,18 +200,27 @@ std::string GeneralDigitsText(const Decimal& x, bool leadingZero, char point) {
     s.Put(point);
     PutFractionDigits(s, x, 0);
   }
-  return s.String();
 }
 
-// Digits of the general form: seven significant digits. With `roundTrip`, the
-// shortest round-trip digits when seven do not read back to the same float (a
-// box or a file must never change the value it holds).
-std::string GeneralText(float v, bool leadingZero, char sep, bool roundTrip) {
+// The general form: seven significant digits. With `roundTrip`, the shortest
+// round-trip digits when seven do not read back to the same float (a box or
+// a file must never change the value it holds).
+NumberText GeneralText(float v, bool leadingZero, char sep, bool roundTrip) {
+  NumberText s;
+  if (!std::isfinite(v)) {
+    PutNonFinite(s, v);
+    return s;
+  }
   const Decimal exact = DecimalForm(v);
   Decimal d = exact;
   RoundToDigits(d, 7);
-  if (roundTrip && EntryValue(GeneralDigitsText(d, leadingZero, '.')) != v) d = exact;
-  return GeneralDigitsText(d, leadingZero, sep);
+  if (roundTrip) {
+    NumberText seven;
+    PutGeneralDigits(seven, d, leadingZero, '.');
+    if (EntryValue(seven.View()) != v) d = exact;
+  }
+  PutGeneralDigits(s, d, leadingZero, sep);
+  return s;
 }
 
 enum class PatternKind { Fixed, Hash, Scientific };
@@ -228,11 +245,14 @@ Pattern ParsePattern(std::string_view pattern) {
 }
 
 template <class T>
-std::string FormatWith(T v, std::string_view patternText, char sep) {
+NumberText PatternText(T v, std::string_view patternText, char sep) {
   const Pattern pattern = ParsePattern(patternText);
-  if (!std::isfinite(v)) return NonFiniteText(v);
-  Decimal d = DecimalForm(v);
   NumberText s;
+  if (!std::isfinite(v)) {
+    PutNonFinite(s, v);
+    return s;
+  }
+  Decimal d = DecimalForm(v);
   if (pattern.kind == PatternKind::Scientific) {
     RoundToDigits(d, pattern.decimals + 1);
     // Zero is "0.0000E+00", without a sign.
@@ -243,7 +263,7 @@ std::string FormatWith(T v, std::string_view patternText, char sep) {
     s.Put(d.digits + 1, given);
     s.PutZeros(pattern.decimals - given);
     PutExponent(s, d.exp10);
-    return s.String();
+    return s;
   }
   RoundToDecimals(d, pattern.decimals);
   // A value that rounds to zero shows no sign.
@@ -255,7 +275,7 @@ std::string FormatWith(T v, std::string_view patternText, char sep) {
   }
   s.Put(sep);
   PutFractionDigits(s, d, pattern.kind == PatternKind::Fixed ? pattern.decimals : 0);
-  return s.String();
+  return s;
 }
 
 bool IsSkipped(char c) {
@@ -316,7 +336,7 @@ std::string LeadingNumberText(std::string_view text) {
 
 namespace {
 std::string SignedText(float v, bool roundTrip) {
-  const std::string t = std::isfinite(v) ? GeneralText(v, false, '.', roundTrip) : NonFiniteText(v);
+  const std::string t = GeneralText(v, false, '.', roundTrip).String();
   return t[0] == '-' ? t : " " + t;
 }
 }  // namespace
@@ -330,21 +350,27 @@ std::string MessageForm(float v) {
 }
 
 std::string GeneralForm(float v, char decimalSeparator) {
-  if (!std::isfinite(v)) return NonFiniteText(v);
-  return GeneralText(v, true, decimalSeparator, false);
+  return GeneralText(v, true, decimalSeparator, false).String();
+}
+
+void AppendGeneralForm(std::string& out, float v, char decimalSeparator) {
+  out += GeneralText(v, true, decimalSeparator, false).View();
 }
 
 std::string FileForm(float v) {
-  if (!std::isfinite(v)) return NonFiniteText(v);
-  return GeneralText(v, true, '.', true);
+  return GeneralText(v, true, '.', true).String();
 }
 
 std::string FormatPattern(float v, std::string_view pattern, char decimalSeparator) {
-  return FormatWith(v, pattern, decimalSeparator);
+  return PatternText(v, pattern, decimalSeparator).String();
 }
 
 std::string FormatPattern(double v, std::string_view pattern, char decimalSeparator) {
-  return FormatWith(v, pattern, decimalSeparator);
+  return PatternText(v, pattern, decimalSeparator).String();
+}
+
+void AppendPattern(std::string& out, float v, std::string_view pattern, char decimalSeparator) {
+  out += PatternText(v, pattern, decimalSeparator).View();
 }
 
 double RoundByPattern(double v, std::string_view pattern) {
