@@ -1,10 +1,17 @@
 // What a problem costs: each calculation alone, a whole review from record to
-// report text, one input file read, computed and written, and the batch
-// report command.
+// report text, a key release in the concrete strength box, one input file
+// read, computed and written, and the batch report command over generated
+// problems.
+//
+// `kestal_bench --generate-problems DIR N` writes N generated problems to DIR
+// instead (tools/bench.sh times the batch command and one process per
+// problem over them).
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -27,6 +34,7 @@
 #include "files/input_file.h"
 #include "files/report.h"
 #include "model/checked.h"
+#include "model/problem_ops.h"
 #include "platform/scripted_platform.h"
 
 namespace fs = std::filesystem;
@@ -63,6 +71,28 @@ std::tm Noon() {
   std::tm t{};
   t.tm_year = 126, t.tm_mon = 11, t.tm_mday = 7, t.tm_hour = 12;
   return t;
+}
+
+// Generated problem i: example i mod 9 under its own title, with its loads
+// scaled by one of forty-one factors from 0.80 to 1.20, so that no two
+// neighbouring problems print the same numbers.
+Problem GeneratedProblem(std::size_t i) {
+  const Example& e = Examples()[i % Examples().size()];
+  Problem p = e.problem;
+  p.OutputTitle = "Generated problem " + std::to_string(i) + " (" + e.name + ")";
+  const float factor = 0.80f + 0.01f * static_cast<float>(i / Examples().size() % 41);
+  for (float* load : {&p.MomentUlt, &p.MomentMax, &p.MomentMin, &p.ShearUlt}) *load *= factor;
+  return p;
+}
+
+// Writes generated problems 0 to count - 1 to DIR/pNNNNN.in.
+void WriteGeneratedProblems(const fs::path& dir, std::size_t count) {
+  fs::create_directories(dir);
+  for (std::size_t i = 0; i < count; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "p%05zu.in", i);
+    std::ofstream(dir / name, std::ios::binary) << InputFileText(GeneratedProblem(i));
+  }
 }
 
 // One calculation on every example in turn; faults are part of the work.
@@ -113,11 +143,15 @@ BENCHMARK_TEMPLATE(BM_Calculation, Prepare);
 // text in memory, for each example (each code).
 void BM_WholeReview(benchmark::State& state) {
   const Example& e = Examples().at(std::size_t(state.range(0)));
-  state.SetLabel(e.name);
   Problem start = e.problem;
   start.OutSectProp = start.OutMomCap = start.OutShearCap = 1;
   start.OutServLoad = start.OutFatStress = start.OutCrackCon = 1;
   const std::tm now = Noon();
+  // A design example has no steel to review: its review stops at the first
+  // division by zero, and the time includes throwing and catching the fault.
+  Problem once = start;
+  const bool faults = ComposeReport(once, ProblemOption::Review, now).stoppedByFault;
+  state.SetLabel(e.name + (faults ? " (stops at a fault)" : ""));
   for (auto _ : state) {
     Problem p = start;
     ReportText report = ComposeReport(p, ProblemOption::Review, now);
@@ -125,6 +159,22 @@ void BM_WholeReview(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WholeReview)->DenseRange(0, 8);  // the nine examples
+
+// A key release in the concrete strength box, as the window handles it: the
+// text entry rule, then the material values derived from the new f'c. The
+// texts are those of typing 4500 and deleting it again.
+void BM_KeyRelease(benchmark::State& state) {
+  Problem p;
+  ToolTips tips;
+  StartUp(p, tips);
+  const char* const texts[] = {"4", "45", "450", "4500", "450", "45", "4", ""};
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(EnterBoxText(p, "txtConcreteStrength", texts[next]));
+    next = (next + 1) % std::size(texts);
+  }
+}
+BENCHMARK(BM_KeyRelease);
 
 struct TempFolder {
   fs::path path = fs::temp_directory_path() / ("kestal-bench-" + std::to_string(getpid()));
@@ -156,21 +206,16 @@ void BM_ReadComputeWrite(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadComputeWrite)->Arg(5);  // the LRFD T-beam review
 
-// kestal-cli report INPUT... --out-dir DIR over generated problems (the
-// examples in turn), atomic writes included.
+// kestal-cli report INPUT... --out-dir DIR over generated problems, atomic
+// writes included.
 void BM_Batch(benchmark::State& state) {
   TempFolder folder;
   cli::Invocation inv;
   inv.command = cli::Command::Report;
   inv.outDir = (folder.path / "out").string();
-  for (int64_t i = 0; i < state.range(0); ++i) {
-    const Example& e = Examples()[std::size_t(i) % Examples().size()];
-    // (Built up in steps: GCC 12 warns falsely on "p" + to_string(i) + ".in".)
-    std::string name = "p";
-    name += std::to_string(i);
-    const fs::path input = folder.path / (name + ".in");
-    std::ofstream(input, std::ios::binary) << e.text;
-    inv.inputs.push_back(input.string());
+  WriteGeneratedProblems(folder.path / "in", std::size_t(state.range(0)));
+  for (const auto& entry : fs::directory_iterator(folder.path / "in")) {
+    inv.inputs.push_back(entry.path().string());
   }
   std::istringstream in;
   for (auto _ : state) {
@@ -183,4 +228,14 @@ BENCHMARK(BM_Batch)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--generate-problems") {
+    WriteGeneratedProblems(argv[2], std::strtoull(argv[3], nullptr, 10));
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

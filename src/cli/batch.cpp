@@ -52,8 +52,11 @@ class Progress {
     err_ << "\rkestal-cli: " << done << " of " << total_ << " reports" << std::flush;
   }
 
+  // Takes the line away, so that what is printed next starts on a clean
+  // line; the next step shows it again.
   void Clear() {
     if (shown_) err_ << "\r\033[K" << std::flush;
+    shown_ = false;
   }
 
  private:
@@ -88,6 +91,12 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
   std::set<std::string> names;
   std::vector<std::string> failed;
   Progress progress(io.err, io.progress, inputs.size());
+  // Assigned the start-up state for every problem rather than made anew: an
+  // assignment reuses the strings and the tool-tip table's entries. One
+  // message stream, emptied for each problem, serves them all.
+  Problem p;
+  ToolTips tips;
+  std::ostringstream messages;
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     const std::string& input = inputs[i];
     Invocation one;
@@ -95,21 +104,29 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
     one.input = input;
     const std::string name = fs::path(input).stem().string() + ".out";
     one.output = (fs::path(inv.outDir) / name).string();
+    // Messages go to standard output, which may be the terminal that shows
+    // the progress line: that line makes way for them first.
     if (!names.insert(name).second) {
+      progress.Clear();
       io.out << input << ": kestal-cli: " << name << " is the report of an earlier input\n";
+      if (io.progress) io.out.flush();
       failed.push_back(input);
       continue;
     }
 
-    Problem p = start;
-    ToolTips tips = startTips;
-    std::ostringstream messages;
+    p = start;
+    tips = startTips;
+    messages.str({});
     ConsolePlatform platform(messages, clock);
     ConsoleResults results;
     ConsoleView view(p, tips);
     Session session{p, tips, platform, results, view};
     RunCommand(session, one);
-    PrintMessages(io.out, input, messages.str());
+    if (messages.tellp() > 0) {
+      progress.Clear();
+      PrintMessages(io.out, input, messages.str());
+      if (io.progress) io.out.flush();
+    }
     if (ExitStatus(platform.messages()) != 0) failed.push_back(input);
     progress.Step(i + 1);
   }

@@ -1,7 +1,8 @@
 #include "files/report.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string_view>
 #include <system_error>
@@ -36,28 +37,41 @@ bool Is(const Problem& p, const char* key) {
 // fault leaves exactly the lines written before it.
 class Lines {
  public:
-  explicit Lines(char separator) : sep_(separator) {}
+  // A whole report is a few kilobytes: room for it from the start, so the
+  // text is not copied over and over as it grows.
+  explicit Lines(char separator) : sep_(separator) { text_.reserve(8192); }
 
   // Heading: five spaces, then the text.
-  void H(std::string_view text) { Add("     ", text); }
+  void H(std::string_view text) { Add(kFiveSpaces, text); }
   // Warning: ten spaces, then the text.
-  void W(std::string_view text) { Add("          ", text); }
+  void W(std::string_view text) { Add(kTenSpaces, text); }
   // Blank line.
-  void B() { text_ += "\r\n"; }
-  // Value: ten spaces, the label (which carries its own "= "), the value text.
-  void V(std::string_view label, const std::string& value) {
-    text_ += "          ";
-    text_ += label;
-    text_ += value;
-    text_ += "\r\n";
-  }
-  void Raw(const std::string& line) { Add("", line); }
+  void B() { EndLine(); }
+  // A value and its form: a pattern of FormatPattern, or the general form G
+  // when there is none. The number's text goes straight into the report.
+  struct Number {
+    float value;
+    std::string_view pattern;
+  };
+  static Number F2(float v) { return {v, "0.00"}; }
+  static Number F3(float v) { return {v, "0.000"}; }
+  static Number F4(float v) { return {v, "0.0000"}; }
+  static Number E4(float v) { return {v, "0.0000E+00"}; }
+  static Number G(float v) { return {v, {}}; }
 
-  std::string F2(float v) const { return FormatPattern(v, "0.00", sep_); }
-  std::string F3(float v) const { return FormatPattern(v, "0.000", sep_); }
-  std::string F4(float v) const { return FormatPattern(v, "0.0000", sep_); }
-  std::string E4(float v) const { return FormatPattern(v, "0.0000E+00", sep_); }
-  std::string G(float v) const { return GeneralForm(v, sep_); }
+  // Value: ten spaces, the label (which carries its own "= "), the value text.
+  void V(std::string_view label, Number n) {
+    text_ += kTenSpaces;
+    text_ += label;
+    if (n.pattern.empty()) {
+      AppendGeneralForm(text_, n.value, sep_);
+    } else {
+      AppendPattern(text_, n.value, n.pattern, sep_);
+    }
+    EndLine();
+  }
+  void Raw(std::string_view line) { Add({}, line); }
+
   void Results(const std::vector<ResultLine>& lines) {
     for (const ResultLine& l : lines) V(l.label, l.input ? G(l.value) : E4(l.value));
   }
@@ -65,10 +79,17 @@ class Lines {
   std::string& text() { return text_; }
 
  private:
+  static constexpr std::string_view kFiveSpaces = "     ";
+  static constexpr std::string_view kTenSpaces = "          ";
+
   void Add(std::string_view indent, std::string_view text) {
     text_ += indent;
     text_ += text;
-    text_ += "\r\n";
+    EndLine();
+  }
+  void EndLine() {
+    text_.push_back('\r');
+    text_.push_back('\n');
   }
 
   char sep_;
@@ -122,7 +143,7 @@ class Composer {
     o.B();
   }
 
-  std::string ProblemLine() const {
+  const char* ProblemLine() const {
     if (p_.ProblemType == problem_type::Design) return "Moment design problem";
     if (p_.ProblemType == problem_type::VDesign) return "Shear design problem";
     if (p_.OutMomCap == 1 && p_.OutShearCap == 0) return "Moment review problem";
@@ -574,9 +595,11 @@ class Composer {
   const ReportCalculations& calc_;
 };
 
-std::string TwoDigits(int v) {
-  std::string s = std::to_string(v % 100);
-  return s.size() < 2 ? "0" + s : s;
+// The last two digits of `v`, with a leading zero below ten: "07".
+void AppendTwoDigits(std::string& s, int v) {
+  const std::string digits = std::to_string(v % 100);
+  if (digits.size() < 2) s += '0';
+  s += digits;
 }
 
 }  // namespace
@@ -607,20 +630,31 @@ std::string ProgramVersionText() {
 std::string ReportDateTime(const std::tm& now) {
   const int hour12 = now.tm_hour % 12 == 0 ? 12 : now.tm_hour % 12;
   const char* half = now.tm_hour < 12 ? " am" : " pm";
-  return std::to_string(now.tm_mon + 1) + "/" + TwoDigits(now.tm_mday) + "/" +
-         TwoDigits(now.tm_year + 1900) + ", " + std::to_string(hour12) + ":" +
-         TwoDigits(now.tm_min) + half;
+  std::string s = std::to_string(now.tm_mon + 1);
+  s += '/';
+  AppendTwoDigits(s, now.tm_mday);
+  s += '/';
+  AppendTwoDigits(s, now.tm_year + 1900);
+  s += ", ";
+  s += std::to_string(hour12);
+  s += ':';
+  AppendTwoDigits(s, now.tm_min);
+  s += half;
+  return s;
 }
 
 std::string VersionLine(const std::string& versionText, const std::tm& now) {
   constexpr std::size_t kDateColumn = 40;  // counted from 1
-  std::string line = "     (Version " + versionText + ")";
+  std::string line = "     (Version ";
+  line += versionText;
+  line += ')';
   if (line.size() < kDateColumn - 1) {
     line.append(kDateColumn - 1 - line.size(), ' ');
   } else {
     line += ' ';
   }
-  return line + ReportDateTime(now);
+  line += ReportDateTime(now);
+  return line;
 }
 
 ReportText ComposeReport(Problem& p, ProblemOption option, const std::tm& now,
@@ -643,29 +677,27 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
   const fs::path folder = target.parent_path();
 
   // A name of our own next to the target: the rename then stays within one
-  // file system and replaces the target in one step.
-  std::random_device seed;
-  std::mt19937 gen(seed());
+  // file system and replaces the target in one step. The generator is seeded
+  // once per thread: seeding it anew for every report was a sizeable part
+  // of writing one.
+  thread_local std::mt19937 gen{std::random_device{}()};
   fs::path temp;
-  std::error_code ec;
-  for (int attempt = 0;; ++attempt) {
-    if (attempt == 16) return false;
+  std::FILE* out = nullptr;
+  for (int attempt = 0; attempt < 16 && out == nullptr; ++attempt) {
     temp = folder / (target.filename().string() + ".tmp" + std::to_string(gen() % 1000000));
-    if (!fs::exists(temp, ec) && !ec) break;
+    // "x": created here and now, never a file that is already there.
+    errno = 0;
+    out = std::fopen(temp.c_str(), "wbx");
+    if (out == nullptr && errno != EEXIST) return false;
   }
+  if (out == nullptr) return false;
 
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  const bool closed = std::fclose(out) == 0;
+  std::error_code ec;
+  if (!written || !closed) {
+    fs::remove(temp, ec);
+    return false;
   }
   // A report written over an earlier one keeps that file's permissions.
   const fs::file_status old = fs::status(target, ec);

@@ -20,10 +20,8 @@ const char* FaultText(Fault f) {
 
 CalcError::CalcError(Fault fault) : std::runtime_error(FaultText(fault)), fault_(fault) {}
 
-Real Real::Checked(double r) {
-  if (std::isnan(r)) throw CalcError(Fault::Invalid);
-  if (std::isinf(r)) throw CalcError(Fault::Overflow);
-  return Real(r);
+void Real::FailNotFinite(double r) {
+  throw CalcError(std::isnan(r) ? Fault::Invalid : Fault::Overflow);
 }
 
 Real operator/(Real a, Real b) {

@@ -52,7 +52,13 @@ class Real {
   friend auto operator<=>(Real a, Real b) { return a.v_ <=> b.v_; }
 
  private:
-  static Real Checked(double r);
+  // Every operation of every formula passes here: the test is inline, the
+  // throw is not.
+  static Real Checked(double r) {
+    if (!std::isfinite(r)) FailNotFinite(r);
+    return Real(r);
+  }
+  [[noreturn]] static void FailNotFinite(double r);
   double v_ = 0;
 };
 

@@ -1,7 +1,9 @@
 #include "model/numtext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -12,18 +14,26 @@ namespace kestal {
 namespace {
 
 // A finite value as decimal digits: value = +/- d1.d2d3... x 10^exp10. The
-// digits carry no leading and no trailing zeros; no digits means zero.
+// digits carry no leading and no trailing zeros; no digits means zero. They
+// are held in a fixed array rather than a std::string: every number the
+// program prints passes through here, and the report prints dozens.
 struct Decimal {
+  static constexpr int kMaxDigits = 17;  // a double's fifteen, a float's nine
   bool negative = false;
-  std::string digits;
+  char digits[kMaxDigits] = {};
+  int count = 0;
   int exp10 = 0;
 
-  bool IsZero() const { return digits.empty(); }
+  bool IsZero() const { return count == 0; }
 };
 
 void StripTrailingZeros(Decimal& d) {
-  while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-  if (d.digits.empty()) d.exp10 = 0;
+  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+  if (d.count == 0) d.exp10 = 0;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
 // The decimal form of a value, taken apart into sign, digits and exponent:
@@ -33,30 +43,28 @@ void StripTrailingZeros(Decimal& d) {
 // 0.86749999999999994). `v` must be finite.
 template <class T>
 Decimal DecimalForm(T v) {
+  Decimal d;
+  if (v == 0) return d;
+  // Any other value comes out of to_chars as "-d.ddde+XX": a minus sign for a
+  // negative value, a first digit other than 0, the point and further digits
+  // when there are any, "e", the exponent's sign and at least two digits.
   char buf[64];
   const auto res = std::is_same_v<T, double>
                        ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14)
                        : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
-  const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
-  Decimal d;
-  std::size_t i = 0;
-  if (i < text.size() && text[i] == '-') {
+  const char* c = buf;
+  if (*c == '-') {
     d.negative = true;
-    ++i;
+    ++c;
   }
-  for (; i < text.size() && text[i] != 'e'; ++i) {
-    if (text[i] != '.') d.digits.push_back(text[i]);
+  for (; *c != 'e'; ++c) {
+    if (*c != '.') d.digits[d.count++] = *c;
   }
+  ++c;  // the 'e'
+  const bool negativeExponent = *c == '-';
   int exponent = 0;
-  if (i < text.size()) {
-    ++i;
-    std::from_chars(text.data() + i + (text[i] == '+' ? 1 : 0), text.data() + text.size(),
-                    exponent);
-  }
-  std::size_t lead = 0;
-  while (lead < d.digits.size() && d.digits[lead] == '0') ++lead;
-  d.digits.erase(0, lead);
-  d.exp10 = exponent - static_cast<int>(lead);
+  for (++c; c < res.ptr; ++c) exponent = exponent * 10 + (*c - '0');
+  d.exp10 = negativeExponent ? -exponent : exponent;
   StripTrailingZeros(d);
   return d;
 }
@@ -66,25 +74,26 @@ Decimal DecimalForm(T v) {
 // rounds the magnitude up. `keep` may be zero or negative when the rounding
 // place lies above the first digit.
 void RoundToDigits(Decimal& d, int keep) {
-  if (d.IsZero() || keep >= static_cast<int>(d.digits.size())) return;
+  if (d.IsZero() || keep >= d.count) return;
   if (keep < 0) {
-    d.digits.clear();
+    d.count = 0;
     d.exp10 = 0;
     return;
   }
-  const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
-  d.digits.resize(static_cast<std::size_t>(keep));
+  const bool up = d.digits[keep] >= '5';
+  d.count = keep;
   if (up) {
+    // Trailing nines carry into the digit before them and become zeros,
+    // which are dropped; nines all through give 1 at the next power of ten.
     int i = keep - 1;
-    while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
-      d.digits[static_cast<std::size_t>(i)] = '0';
-      --i;
-    }
+    while (i >= 0 && d.digits[i] == '9') --i;
     if (i < 0) {
-      d.digits.insert(d.digits.begin(), '1');
+      d.digits[0] = '1';
+      d.count = 1;
       d.exp10 += 1;
     } else {
-      ++d.digits[static_cast<std::size_t>(i)];
+      ++d.digits[i];
+      d.count = i + 1;
     }
   }
   StripTrailingZeros(d);
@@ -96,68 +105,122 @@ void RoundToDecimals(Decimal& d, int decimals) {
   RoundToDigits(d, d.exp10 + decimals + 1);
 }
 
-// Digits before the decimal point; empty for a value below one.
-std::string IntegerDigits(const Decimal& d) {
-  if (d.IsZero() || d.exp10 < 0) return {};
-  const auto count = static_cast<std::size_t>(d.exp10) + 1;
-  std::string s = d.digits.substr(0, count);
-  s.resize(count, '0');
-  return s;
-}
+// The text of one number as it is put together: a buffer on the stack,
+// turned into a std::string, or appended to one, once it is complete. It holds the longest text
+// any form makes: a double near its largest with a fixed pattern, that is a
+// sign, 309 integer digits, the point and four decimals.
+class NumberText {
+ public:
+  static constexpr int kCapacity = 1 + std::numeric_limits<double>::max_exponent10 + 1 + 1 + 4;
 
-// Digits after the decimal point, without trailing zeros.
-std::string FractionDigits(const Decimal& d) {
-  if (d.IsZero()) return {};
-  if (d.exp10 >= 0) {
-    const auto skip = static_cast<std::size_t>(d.exp10) + 1;
-    return skip < d.digits.size() ? d.digits.substr(skip) : std::string();
+  void Put(char c) { text_[size_++] = c; }
+  void Put(const char* digits, int count) {
+    for (int i = 0; i < count; ++i) text_[size_++] = digits[i];
   }
-  return std::string(static_cast<std::size_t>(-d.exp10 - 1), '0') + d.digits;
+  void PutZeros(int count) {
+    for (int i = 0; i < count; ++i) text_[size_++] = '0';
+  }
+  std::string_view View() const { return std::string_view(text_, static_cast<std::size_t>(size_)); }
+  std::string String() const { return std::string(View()); }
+
+ private:
+  char text_[kCapacity];
+  int size_ = 0;
+};
+
+// The digits before the decimal point; none for a value below one.
+void PutIntegerDigits(NumberText& s, const Decimal& d) {
+  if (d.IsZero() || d.exp10 < 0) return;
+  const int whole = d.exp10 + 1;
+  const int given = std::min(whole, d.count);
+  s.Put(d.digits, given);
+  s.PutZeros(whole - given);
 }
 
-std::string ExponentText(int exp10) {
-  std::string s = exp10 < 0 ? "E-" : "E+";
-  const std::string digits = std::to_string(exp10 < 0 ? -exp10 : exp10);
-  if (digits.size() < 2) s.push_back('0');
-  return s + digits;
+// The digits after the decimal point, without trailing zeros; then zeros up
+// to `minCount` digits after the point.
+void PutFractionDigits(NumberText& s, const Decimal& d, int minCount) {
+  int written = 0;
+  if (!d.IsZero()) {
+    // Zeros between the point and the first digit of a value below one.
+    const int zeros = d.exp10 < 0 ? -d.exp10 - 1 : 0;
+    const int first = d.exp10 < 0 ? 0 : d.exp10 + 1;
+    const int given = std::max(d.count - first, 0);
+    s.PutZeros(zeros);
+    s.Put(d.digits + first, given);
+    written = zeros + given;
+  }
+  s.PutZeros(minCount - written);
+}
+
+// "E", the exponent's sign always, at least two digits: "E+07", "E-123".
+void PutExponent(NumberText& s, int exp10) {
+  const int e = exp10 < 0 ? -exp10 : exp10;
+  s.Put('E');
+  s.Put(exp10 < 0 ? '-' : '+');
+  if (e >= 100) s.Put(static_cast<char>('0' + e / 100));
+  s.Put(static_cast<char>('0' + e / 10 % 10));
+  s.Put(static_cast<char>('0' + e % 10));
 }
 
 template <class T>
-std::string NonFiniteText(T v) {
-  if (std::isnan(v)) return "nan";
-  return v < 0 ? "-inf" : "inf";
+void PutNonFinite(NumberText& s, T v) {
+  if (std::isnan(v)) {
+    s.Put("nan", 3);
+  } else if (v < 0) {
+    s.Put("-inf", 4);
+  } else {
+    s.Put("inf", 3);
+  }
 }
 
-// Digits of the general form: seven significant digits. With `roundTrip`, the
-// shortest round-trip digits when seven do not read back to the same float (a
-// box or a file must never change the value it holds).
-std::string GeneralText(float v, bool leadingZero, char sep, bool roundTrip) {
-  auto compose = [leadingZero](const Decimal& x, char point) {
-    if (x.IsZero()) return std::string("0");
-    std::string s = x.negative ? "-" : "";
-    if (x.exp10 >= 7 || x.exp10 < -4) {
-      s.push_back(x.digits[0]);
-      if (x.digits.size() > 1) {
-        s.push_back(point);
-        s.append(x.digits, 1);
-      }
-      return s + ExponentText(x.exp10);
+// The text of the general form from its digits: exponent form for a decimal
+// exponent of 7 or more or below -4, else plain digits.
+void PutGeneralDigits(NumberText& s, const Decimal& x, bool leadingZero, char point) {
+  if (x.IsZero()) {
+    s.Put('0');
+    return;
+  }
+  if (x.negative) s.Put('-');
+  if (x.exp10 >= 7 || x.exp10 < -4) {
+    s.Put(x.digits[0]);
+    if (x.count > 1) {
+      s.Put(point);
+      s.Put(x.digits + 1, x.count - 1);
     }
-    std::string whole = IntegerDigits(x);
-    if (whole.empty() && leadingZero) whole.push_back('0');
-    s += whole;
-    const std::string fraction = FractionDigits(x);
-    if (!fraction.empty()) {
-      s.push_back(point);
-      s += fraction;
-    }
+    PutExponent(s, x.exp10);
+    return;
+  }
+  if (x.exp10 < 0) {
+    if (leadingZero) s.Put('0');
+  } else {
+    PutIntegerDigits(s, x);
+  }
+  if (x.count > x.exp10 + 1) {
+    s.Put(point);
+    PutFractionDigits(s, x, 0);
+  }
+}
+
+// The general form: seven significant digits. With `roundTrip`, the shortest
+// round-trip digits when seven do not read back to the same float (a box or
+// a file must never change the value it holds).
+NumberText GeneralText(float v, bool leadingZero, char sep, bool roundTrip) {
+  NumberText s;
+  if (!std::isfinite(v)) {
+    PutNonFinite(s, v);
     return s;
-  };
+  }
   const Decimal exact = DecimalForm(v);
   Decimal d = exact;
   RoundToDigits(d, 7);
-  if (roundTrip && EntryValue(compose(d, '.')) != v) d = exact;
-  return compose(d, sep);
+  if (roundTrip) {
+    NumberText seven;
+    PutGeneralDigits(seven, d, leadingZero, '.');
+    if (EntryValue(seven.View()) != v) d = exact;
+  }
+  PutGeneralDigits(s, d, leadingZero, sep);
+  return s;
 }
 
 enum class PatternKind { Fixed, Hash, Scientific };
@@ -182,41 +245,41 @@ Pattern ParsePattern(std::string_view pattern) {
 }
 
 template <class T>
-std::string FormatWith(T v, std::string_view patternText, char sep) {
+NumberText PatternText(T v, std::string_view patternText, char sep) {
   const Pattern pattern = ParsePattern(patternText);
-  if (!std::isfinite(v)) return NonFiniteText(v);
+  NumberText s;
+  if (!std::isfinite(v)) {
+    PutNonFinite(s, v);
+    return s;
+  }
   Decimal d = DecimalForm(v);
   if (pattern.kind == PatternKind::Scientific) {
     RoundToDigits(d, pattern.decimals + 1);
-    std::string mantissa = d.IsZero() ? std::string("0") : d.digits;
-    mantissa.resize(static_cast<std::size_t>(pattern.decimals) + 1, '0');
-    std::string s = d.negative && !d.IsZero() ? "-" : "";
-    s.push_back(mantissa[0]);
-    s.push_back(sep);
-    s.append(mantissa, 1);
-    return s + ExponentText(d.IsZero() ? 0 : d.exp10);
+    // Zero is "0.0000E+00", without a sign.
+    if (d.negative && !d.IsZero()) s.Put('-');
+    s.Put(d.IsZero() ? '0' : d.digits[0]);
+    s.Put(sep);
+    const int given = std::max(d.count - 1, 0);
+    s.Put(d.digits + 1, given);
+    s.PutZeros(pattern.decimals - given);
+    PutExponent(s, d.exp10);
+    return s;
   }
   RoundToDecimals(d, pattern.decimals);
   // A value that rounds to zero shows no sign.
-  std::string s = d.negative && !d.IsZero() ? "-" : "";
-  std::string whole = IntegerDigits(d);
-  std::string fraction = FractionDigits(d);
-  if (pattern.kind == PatternKind::Fixed) {
-    if (whole.empty()) whole.push_back('0');
-    fraction.resize(static_cast<std::size_t>(pattern.decimals), '0');
+  if (d.negative && !d.IsZero()) s.Put('-');
+  if (d.IsZero() || d.exp10 < 0) {
+    if (pattern.kind == PatternKind::Fixed) s.Put('0');
+  } else {
+    PutIntegerDigits(s, d);
   }
-  s += whole;
-  s.push_back(sep);
-  s += fraction;
+  s.Put(sep);
+  PutFractionDigits(s, d, pattern.kind == PatternKind::Fixed ? pattern.decimals : 0);
   return s;
 }
 
 bool IsSkipped(char c) {
   return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 // The characters of the leading number, blanks removed, in a form that
@@ -273,7 +336,7 @@ std::string LeadingNumberText(std::string_view text) {
 
 namespace {
 std::string SignedText(float v, bool roundTrip) {
-  const std::string t = std::isfinite(v) ? GeneralText(v, false, '.', roundTrip) : NonFiniteText(v);
+  const std::string t = GeneralText(v, false, '.', roundTrip).String();
   return t[0] == '-' ? t : " " + t;
 }
 }  // namespace
@@ -287,21 +350,27 @@ std::string MessageForm(float v) {
 }
 
 std::string GeneralForm(float v, char decimalSeparator) {
-  if (!std::isfinite(v)) return NonFiniteText(v);
-  return GeneralText(v, true, decimalSeparator, false);
+  return GeneralText(v, true, decimalSeparator, false).String();
+}
+
+void AppendGeneralForm(std::string& out, float v, char decimalSeparator) {
+  out += GeneralText(v, true, decimalSeparator, false).View();
 }
 
 std::string FileForm(float v) {
-  if (!std::isfinite(v)) return NonFiniteText(v);
-  return GeneralText(v, true, '.', true);
+  return GeneralText(v, true, '.', true).String();
 }
 
 std::string FormatPattern(float v, std::string_view pattern, char decimalSeparator) {
-  return FormatWith(v, pattern, decimalSeparator);
+  return PatternText(v, pattern, decimalSeparator).String();
 }
 
 std::string FormatPattern(double v, std::string_view pattern, char decimalSeparator) {
-  return FormatWith(v, pattern, decimalSeparator);
+  return PatternText(v, pattern, decimalSeparator).String();
+}
+
+void AppendPattern(std::string& out, float v, std::string_view pattern, char decimalSeparator) {
+  out += PatternText(v, pattern, decimalSeparator).View();
 }
 
 double RoundByPattern(double v, std::string_view pattern) {

@@ -63,6 +63,12 @@ std::string FileForm(float v);
 std::string FormatPattern(float v, std::string_view pattern, char decimalSeparator = '.');
 std::string FormatPattern(double v, std::string_view pattern, char decimalSeparator = '.');
 
+// GeneralForm and FormatPattern appended to `out` instead of returned, for
+// texts put together from many numbers, such as the report.
+void AppendGeneralForm(std::string& out, float v, char decimalSeparator = '.');
+void AppendPattern(std::string& out, float v, std::string_view pattern,
+                   char decimalSeparator = '.');
+
 // A value rounded by formatting it with a pattern and reading the text back
 // with LeadingNumber.
 double RoundByPattern(double v, std::string_view pattern);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <map>
-#include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "model/problem.h"
 
@@ -14,8 +14,11 @@ void SetUnitFactors(Problem& p);
 // Tool-tip text of each control, by control name (txtMomentUlt, optMetric,
 // cmdClose, ...). SetToolTips writes the tips for the current Units and
 // CodeKey into the table; a control that a code does not name keeps the tip
-// it had.
-using ToolTips = std::map<std::string, std::string>;
+// it had. Control names and tips are the program's own string literals, which
+// last as long as the program: the table holds views of them, so writing the
+// tips on every refresh and copying the table cost no allocations. The
+// entries come in no particular order.
+using ToolTips = std::unordered_map<std::string_view, std::string_view>;
 void SetToolTips(const Problem& p, ToolTips& tips);
 
 }  // namespace kestal

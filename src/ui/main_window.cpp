@@ -554,12 +554,15 @@ void MainWindow::OnEdit(EditCommand command) {
   }
 }
 
-void MainWindow::OnBoxEdited(std::string_view, EntryEffect effect) {
+void MainWindow::OnBoxEdited(std::string_view box, EntryEffect effect) {
   if (effect != EntryEffect::FieldOnly) {
     WriteBoxes(this, p_, {"txtModularRatio"});
     stress_->RefreshDerivedMaterials();
   }
-  sketch_->update();
+  // Of this window's boxes, the sketch draws only the depths of the steel;
+  // redrawing it (and what lies under it) on every other key would make
+  // typing slow.
+  if (box == "txtDepthT" || box == "txtDepthC") sketch_->update();
 }
 
 }  // namespace kestal::ui

@@ -615,7 +615,7 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
   } else if (c == "tip") {
     for (std::size_t i = 1; i < w.size(); ++i) {
       const auto it = tips_.find(w[i]);
-      log_.push_back(w[i] + " " + (it == tips_.end() ? "(none)" : Quoted(it->second)));
+      log_.push_back(w[i] + " " + (it == tips_.end() ? "(none)" : Quoted(std::string(it->second))));
     }
   } else if (c == "mark") {
     mark_ = p_;
