@@ -1,9 +1,6 @@
 #include "files/input_file.h"
 
-#include <atomic>
-#include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +12,7 @@
 
 #include "analysis/cracked_section.h"
 #include "analysis/gross_section.h"
+#include "files/replace_file.h"
 #include "model/checked.h"
 #include "model/numtext.h"
 #include "model/problem_ops.h"
@@ -243,64 +241,6 @@ std::optional<std::string> ReadSmallFile(const std::string& path) {
   if (count > kMaxInputFileBytes) return std::nullopt;
   bytes.resize(count);
   return bytes;
-}
-
-// A name for a temporary file in `folder` that no other save uses at the
-// same moment.
-fs::path TemporaryName(const fs::path& folder, unsigned attempt) {
-  static std::atomic<unsigned> counter{0};
-  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-  const std::string name = ".kestal-" + std::to_string(static_cast<unsigned long long>(ticks)) +
-                           "-" + std::to_string(counter++) + "-" + std::to_string(attempt) + ".tmp";
-  return folder / name;
-}
-
-bool WriteAll(std::FILE* f, const std::string& bytes) {
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const bool flushed = std::fflush(f) == 0;
-  return written && flushed && std::ferror(f) == 0;
-}
-
-// Replaces `target` with `bytes` through a temporary file in the target's
-// folder: the old file is either replaced whole or left untouched.
-bool ReplaceFile(const std::string& target, const std::string& bytes) {
-  if (target.empty()) return false;
-  std::error_code ec;
-  fs::path targetPath(target);
-  // Saving through a link updates the file it points to and keeps the link.
-  if (fs::is_symlink(fs::symlink_status(targetPath, ec))) {
-    targetPath = fs::weakly_canonical(targetPath, ec);
-    if (ec) return false;
-  }
-  const fs::file_status old = fs::status(targetPath, ec);
-  const bool exists = !ec && fs::exists(old);
-  if (exists) {
-    // A file the user may not change is not replaced behind their back.
-    std::FILE* check = std::fopen(targetPath.string().c_str(), "r+b");
-    if (check == nullptr) return false;
-    std::fclose(check);
-  }
-
-  const fs::path folder = targetPath.parent_path();
-  fs::path temporary;
-  std::FILE* f = nullptr;
-  for (unsigned attempt = 0; attempt < 16 && f == nullptr; ++attempt) {
-    temporary = TemporaryName(folder, attempt);
-    errno = 0;
-    f = std::fopen(temporary.string().c_str(), "wbx");
-    if (f == nullptr && errno != EEXIST) return false;
-  }
-  if (f == nullptr) return false;
-
-  const bool written = WriteAll(f, bytes);
-  const bool closed = std::fclose(f) == 0;
-  if (written && closed) {
-    if (exists) fs::permissions(temporary, old.permissions(), ec);
-    fs::rename(temporary, targetPath, ec);
-    if (!ec) return true;
-  }
-  fs::remove(temporary, ec);
-  return false;
 }
 
 }  // namespace

@@ -1,11 +1,6 @@
 #include "files/report.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <random>
 #include <string_view>
-#include <system_error>
 
 #include "analysis/crack_control.h"
 #include "analysis/cracked_section.h"
@@ -15,6 +10,7 @@
 #include "analysis/shear_capability.h"
 #include "analysis/shear_steel.h"
 #include "analysis/tension_design.h"
+#include "files/replace_file.h"
 #include "files/result_lines.h"
 #include "model/checked.h"
 #include "model/code_rules.h"
@@ -670,51 +666,10 @@ ReportText ComposeReport(Problem& p, ProblemOption option, const std::tm& now,
   return result;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  if (target.filename().empty()) return false;
-  const fs::path folder = target.parent_path();
-
-  // A name of our own next to the target: the rename then stays within one
-  // file system and replaces the target in one step. The generator is seeded
-  // once per thread: seeding it anew for every report was a sizeable part
-  // of writing one.
-  thread_local std::mt19937 gen{std::random_device{}()};
-  fs::path temp;
-  std::FILE* out = nullptr;
-  for (int attempt = 0; attempt < 16 && out == nullptr; ++attempt) {
-    temp = folder / (target.filename().string() + ".tmp" + std::to_string(gen() % 1000000));
-    // "x": created here and now, never a file that is already there.
-    errno = 0;
-    out = std::fopen(temp.c_str(), "wbx");
-    if (out == nullptr && errno != EEXIST) return false;
-  }
-  if (out == nullptr) return false;
-
-  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-  const bool closed = std::fclose(out) == 0;
-  std::error_code ec;
-  if (!written || !closed) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  // A report written over an earlier one keeps that file's permissions.
-  const fs::file_status old = fs::status(target, ec);
-  if (!ec && fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), ec);
-  fs::rename(temp, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return false;
-  }
-  return true;
-}
-
 ReportOutcome WriteReport(Problem& p, ProblemOption option, const std::tm& now,
                           char decimalSeparator, const ReportCalculations& calcs) {
   const ReportText report = ComposeReport(p, option, now, decimalSeparator, calcs);
-  if (!ReplaceFileAtomically(p.OutputFile, report.text)) return ReportOutcome::IoFailure;
+  if (!ReplaceFile(p.OutputFile, report.text)) return ReportOutcome::IoFailure;
   return report.stoppedByFault ? ReportOutcome::StoppedByFault : ReportOutcome::Written;
 }
 

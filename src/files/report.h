@@ -74,8 +74,4 @@ ReportOutcome WriteReport(Problem& p, ProblemOption option, const std::tm& now,
                           char decimalSeparator = '.',
                           const ReportCalculations& calcs = ReportCalculations::Standard());
 
-// Puts `text` in place as the file `path` through a temporary file in the
-// same folder; false when any step fails (the target then is as it was).
-bool ReplaceFileAtomically(const std::string& path, const std::string& text);
-
 }  // namespace kestal

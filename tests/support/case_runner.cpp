@@ -1,11 +1,14 @@
 #include "support/case_runner.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -265,6 +268,32 @@ bool MatchesWritten(double actual, const std::string& written) {
   return std::fabs(actual - expected) <= halfUnit + std::fabs(expected) * 0x1p-24;
 }
 
+// A limit on the size of the files this process writes, standing in for a
+// full device: with SIGXFSZ ignored, a write beyond it fails as on a full
+// disk. Lifted again at the end of the case.
+class FileSizeLimit {
+ public:
+  void Set(rlim_t bytes) {
+    if (!saved_) {
+      getrlimit(RLIMIT_FSIZE, &old_);
+      std::signal(SIGXFSZ, SIG_IGN);
+      saved_ = true;
+    }
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  void Lift() {
+    if (saved_) setrlimit(RLIMIT_FSIZE, &old_);
+    saved_ = false;
+  }
+  ~FileSizeLimit() { Lift(); }
+
+ private:
+  rlimit old_{};
+  bool saved_ = false;
+};
+
 class CaseRun {
  public:
   CaseRun(fs::path file, const fs::path& tmp) : file_(std::move(file)), tmp_(tmp) {}
@@ -296,6 +325,7 @@ class CaseRun {
   LogResults results_{log_};
   LogView view_{p_, tips_, log_};
   Session s_{p_, tips_, platform_, results_, view_};
+  FileSizeLimit sizeLimit_;
   Problem mark_;
   FocusedControl focused_;
   std::string env_;
@@ -656,6 +686,17 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     std::ostringstream mode;
     mode << "mode " << std::oct << int(fs::status(file).permissions() & fs::perms::all);
     log_.push_back(mode.str());
+  } else if (c == "fsize-limit") {
+    w.at(1) == "off" ? sizeLimit_.Lift() : sizeLimit_.Set(std::stoul(w[1]));
+  } else if (c == "fifo") {
+    mkfifo(Path(w.at(1)).c_str(), 0644);
+  } else if (c == "kind") {
+    const fs::file_status st = fs::symlink_status(Path(w.at(1)));
+    log_.push_back("kind " + std::string(fs::is_fifo(st)           ? "pipe"
+                                         : fs::is_regular_file(st) ? "file"
+                                         : fs::is_directory(st)    ? "folder"
+                                         : fs::exists(st)          ? "other"
+                                                                   : "none"));
   } else if (c == "link") {
     // link TARGET NAME: NAME becomes a symbolic link to TARGET.
     fs::create_symlink(Path(w.at(1)), Path(w.at(2)));
