@@ -600,22 +600,26 @@ void AppendTwoDigits(std::string& s, int v) {
 
 }  // namespace
 
-ReportCalculations ReportCalculations::Standard() {
-  ReportCalculations c;
-  c.SectionInertias = &kestal::SectionInertias;
-  c.MomentCapability = &kestal::MomentCapability;
-  c.DesignTensionSteel = &kestal::DesignTensionSteel;
-  c.ServiceLoadStress = &kestal::ServiceLoadStress;
-  c.FatigueStress = &kestal::FatigueStress;
-  c.CrackControl = &kestal::CrackControl;
-  c.ConcreteShearStrength = &kestal::ConcreteShearStrength;
-  c.MaxShearStrength = &kestal::MaxShearStrength;
-  c.RequiredShearSteel = &kestal::RequiredShearSteel;
-  c.MinimumShearSteel = &kestal::MinimumShearSteel;
-  c.MaximumShearSpacing = &kestal::MaximumShearSpacing;
-  c.ShearSteelStrength = &kestal::ShearSteelStrength;
-  c.MinimumLongitudinalSteel = &kestal::MinimumLongitudinalSteel;
-  return c;
+const ReportCalculations& ReportCalculations::Standard() {
+  // Made once: every report is composed with them.
+  static const ReportCalculations standard = [] {
+    ReportCalculations c;
+    c.SectionInertias = &kestal::SectionInertias;
+    c.MomentCapability = &kestal::MomentCapability;
+    c.DesignTensionSteel = &kestal::DesignTensionSteel;
+    c.ServiceLoadStress = &kestal::ServiceLoadStress;
+    c.FatigueStress = &kestal::FatigueStress;
+    c.CrackControl = &kestal::CrackControl;
+    c.ConcreteShearStrength = &kestal::ConcreteShearStrength;
+    c.MaxShearStrength = &kestal::MaxShearStrength;
+    c.RequiredShearSteel = &kestal::RequiredShearSteel;
+    c.MinimumShearSteel = &kestal::MinimumShearSteel;
+    c.MaximumShearSpacing = &kestal::MaximumShearSpacing;
+    c.ShearSteelStrength = &kestal::ShearSteelStrength;
+    c.MinimumLongitudinalSteel = &kestal::MinimumLongitudinalSteel;
+    return c;
+  }();
+  return standard;
 }
 
 std::string ProgramVersionText() {

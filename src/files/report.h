@@ -31,7 +31,7 @@ struct ReportCalculations {
   std::function<void(Problem&)> ShearSteelStrength;
   std::function<void(Problem&)> MinimumLongitudinalSteel;
 
-  static ReportCalculations Standard();
+  static const ReportCalculations& Standard();
 };
 
 // The report text as composed in memory. `stoppedByFault` tells that a

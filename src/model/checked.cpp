@@ -24,9 +24,8 @@ void Real::FailNotFinite(double r) {
   throw CalcError(std::isnan(r) ? Fault::Invalid : Fault::Overflow);
 }
 
-Real operator/(Real a, Real b) {
-  if (b.v_ == 0) throw CalcError(Fault::DivisionByZero);
-  return Real::Checked(a.v_ / b.v_);
+void Real::Fail(Fault fault) {
+  throw CalcError(fault);
 }
 
 Real Sqrt(Real x) {

@@ -40,7 +40,10 @@ class Real {
   friend Real operator+(Real a, Real b) { return Checked(a.v_ + b.v_); }
   friend Real operator-(Real a, Real b) { return Checked(a.v_ - b.v_); }
   friend Real operator*(Real a, Real b) { return Checked(a.v_ * b.v_); }
-  friend Real operator/(Real a, Real b);
+  friend Real operator/(Real a, Real b) {
+    if (b.v_ == 0) Fail(Fault::DivisionByZero);
+    return Checked(a.v_ / b.v_);
+  }
   friend Real operator-(Real a) { return Real(-a.v_); }
 
   Real& operator+=(Real b) { return *this = *this + b; }
@@ -59,6 +62,7 @@ class Real {
     return Real(r);
   }
   [[noreturn]] static void FailNotFinite(double r);
+  [[noreturn]] static void Fail(Fault fault);
   double v_ = 0;
 };
 

@@ -1,9 +1,12 @@
 #include "model/numtext.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -99,10 +102,109 @@ void RoundToDigits(Decimal& d, int keep) {
   StripTrailingZeros(d);
 }
 
-// Rounds to `decimals` places after the decimal point.
-void RoundToDecimals(Decimal& d, int decimals) {
-  if (d.IsZero()) return;
-  RoundToDigits(d, d.exp10 + decimals + 1);
+// Powers of ten that a double holds exactly.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kLargestExactPower = 22;
+// Their inverses, each the double nearest to it.
+constexpr double kNegativePowersOfTen[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
+                                           1e-8,  1e-9,  1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15,
+                                           1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
+
+// A magnitude taken in units of 10^place: one multiplication or division
+// by an exact power of ten, so within half a double step of the true
+// quotient. `place` lies within +/- kLargestExactPower.
+double InUnitsOf(double magnitude, int place) {
+  return place <= 0 ? magnitude * kPowersOfTen[-place] : magnitude / kPowersOfTen[place];
+}
+
+// The shortcut past the decimal digits. Every decimal text that reads back
+// as the float `v` lies within half a float step of it, and so does the
+// shortest one, whose digits the rules above round. So when everything
+// within half a step of `v` rounds to the same whole number of units of
+// 10^place, that number is also what the rounding of the digits gives, and
+// the binary value alone decides it, far more cheaply than writing out the
+// digits; it is written to `d`. Near a rounding boundary, or out of the
+// range where a double holds the powers of ten and the whole numbers
+// exactly, there is no answer (false) and the digits decide.
+bool RoundFromBinary(float v, int place, Decimal& d) {
+  if (place < -kLargestExactPower || place > kLargestExactPower) return false;
+  const float magnitude = std::fabs(v);
+  // The next float up has the next bit pattern (after the largest comes
+  // infinity, and no answer).
+  const float next = std::bit_cast<float>(std::bit_cast<std::uint32_t>(magnitude) + 1);
+  const double step = double(next) - magnitude;
+  const double units = InUnitsOf(magnitude, place);
+  // Half a float step in the same units, widened for the rounding of the
+  // two conversions, which is a billion times smaller.
+  const double halfStep = InUnitsOf(step, place) * 0.5 * (1 + 1e-9) + units * 1e-15;
+  constexpr double kWholeNumbersExact = 1e15;
+  if (!(units + halfStep < kWholeNumbersExact)) return false;
+  // To the nearest whole number, halves up. Below zero only for a zero
+  // value, by far less than a half.
+  auto nearest = [](double x) { return static_cast<std::uint64_t>(x + 0.5); };
+  std::uint64_t n = nearest(units - halfStep);
+  if (n != nearest(units + halfStep)) return false;
+
+  d.negative = v < 0;
+  d.count = 0;
+  d.exp10 = 0;
+  if (n == 0) return true;
+  // At most fifteen digits: they fit.
+  d.count =
+      static_cast<int>(std::to_chars(d.digits, d.digits + Decimal::kMaxDigits, n).ptr - d.digits);
+  d.exp10 = d.count - 1 + place;
+  StripTrailingZeros(d);
+  return true;
+}
+
+// The decimal exponent of a float's binary value, within the table's range.
+// Its digits may have the next one up when a power of ten lies within half
+// a float step above it (0.99999994 reads as 1); rounding one place finer
+// than asked then still gives that power of ten, as the digits would.
+std::optional<int> DecimalExponent(float v) {
+  const double magnitude = std::fabs(v);
+  if (!(magnitude >= 1e-21 && magnitude < 1e21)) return std::nullopt;
+  auto power = [](int e) { return e < 0 ? kNegativePowersOfTen[-e] : kPowersOfTen[e]; };
+  // An estimate from the binary exponent, then put right. The exponent is
+  // read from the float's exponent bits (the float is a normal one here);
+  // log10(2) is about 1233 / 4096, and the shift rounds down, below zero too.
+  const int binaryExponent = static_cast<int>(std::bit_cast<std::uint32_t>(v) >> 23 & 0xff) - 127;
+  int e = (binaryExponent * 1233) >> 12;
+  while (magnitude < power(e)) --e;
+  while (magnitude >= power(e + 1)) ++e;
+  return e;
+}
+
+// The decimal form of `v` rounded half away from zero at the place 10^place
+// (place -2 keeps two decimals).
+//
+// The result is filled in where it is returned (one named Decimal): a copy
+// of one just written digit by digit would stall on reading it back whole.
+template <class T>
+Decimal RoundedAtPlace(T v, int place) {
+  Decimal d;
+  if constexpr (std::is_same_v<T, float>) {
+    if (RoundFromBinary(v, place, d)) return d;
+  }
+  d = DecimalForm(v);
+  if (!d.IsZero()) RoundToDigits(d, d.exp10 - place + 1);
+  return d;
+}
+
+// The decimal form of `v` rounded half away from zero to `digits`
+// significant digits.
+template <class T>
+Decimal RoundedToDigits(T v, int digits) {
+  Decimal d;
+  if constexpr (std::is_same_v<T, float>) {
+    const std::optional<int> e = DecimalExponent(v);
+    if (e && RoundFromBinary(v, *e - digits + 1, d)) return d;
+  }
+  d = DecimalForm(v);
+  RoundToDigits(d, digits);
+  return d;
 }
 
 // The text of one number as it is put together: a buffer on the stack,
@@ -211,13 +313,11 @@ NumberText GeneralText(float v, bool leadingZero, char sep, bool roundTrip) {
     PutNonFinite(s, v);
     return s;
   }
-  const Decimal exact = DecimalForm(v);
-  Decimal d = exact;
-  RoundToDigits(d, 7);
+  Decimal d = RoundedToDigits(v, 7);
   if (roundTrip) {
     NumberText seven;
     PutGeneralDigits(seven, d, leadingZero, '.');
-    if (EntryValue(seven.View()) != v) d = exact;
+    if (EntryValue(seven.View()) != v) d = DecimalForm(v);
   }
   PutGeneralDigits(s, d, leadingZero, sep);
   return s;
@@ -252,9 +352,8 @@ NumberText PatternText(T v, std::string_view patternText, char sep) {
     PutNonFinite(s, v);
     return s;
   }
-  Decimal d = DecimalForm(v);
   if (pattern.kind == PatternKind::Scientific) {
-    RoundToDigits(d, pattern.decimals + 1);
+    const Decimal d = RoundedToDigits(v, pattern.decimals + 1);
     // Zero is "0.0000E+00", without a sign.
     if (d.negative && !d.IsZero()) s.Put('-');
     s.Put(d.IsZero() ? '0' : d.digits[0]);
@@ -265,7 +364,7 @@ NumberText PatternText(T v, std::string_view patternText, char sep) {
     PutExponent(s, d.exp10);
     return s;
   }
-  RoundToDecimals(d, pattern.decimals);
+  const Decimal d = RoundedAtPlace(v, -pattern.decimals);
   // A value that rounds to zero shows no sign.
   if (d.negative && !d.IsZero()) s.Put('-');
   if (d.IsZero() || d.exp10 < 0) {

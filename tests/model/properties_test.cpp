@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -202,6 +203,70 @@ TEST(NumberText, PatternsRoundTheDecimalFormHalfAwayFromZero) {
         ASSERT_EQ(got, want) << text << " " << pattern;
       }
     }
+  }
+}
+
+// Floats next to a rounding boundary of the patterns and of seven digits:
+// within two float steps of (k + 1/2) x 10^e, or of a power of ten.
+std::vector<float> FloatsNearHalves() {
+  std::mt19937 gen(77);
+  std::uniform_int_distribution<long> k(0, 9999999);
+  std::uniform_int_distribution<int> e(-10, 6), steps(-2, 2);
+  std::vector<float> floats;
+  for (int i = 0; i < 100000; ++i) {
+    const double half = i % 5 ? static_cast<double>(k(gen)) + 0.5 : 1;
+    float f = static_cast<float>(half * std::pow(10.0, e(gen)));
+    for (int s = steps(gen); s != 0; s += s > 0 ? -1 : 1) {
+      f = std::nextafter(f, s > 0 ? FLT_MAX : 0.0f);
+    }
+    floats.push_back(i % 3 ? f : -f);
+  }
+  return floats;
+}
+
+// The shortest digits that read back as `f`, rounded half away from zero to
+// `keep` significant digits (f nonzero).
+std::string ShortestDigitsRounded(float f, std::size_t keep) {
+  char buf[32];
+  const auto end =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(f), std::chars_format::scientific).ptr;
+  std::string d;
+  for (const char* c = buf; *c != 'e' && c != end; ++c) {
+    if (*c != '.') d.push_back(*c);
+  }
+  if (d.size() > keep) {
+    const bool up = d[keep] >= '5';
+    d.resize(keep);
+    for (std::size_t i = keep; up; --i) {
+      if (i == 0) {
+        d.insert(d.begin(), '1');
+        break;
+      }
+      if (d[i - 1] != '9') {
+        ++d[i - 1];
+        break;
+      }
+      d[i - 1] = '0';
+    }
+  }
+  while (d.size() > 1 && d.back() == '0') d.pop_back();
+  return d;
+}
+
+// A float's text is its shortest decimal digits rounded: the patterns give
+// what the same digits give as a double, the general form their first seven.
+TEST(NumberText, FloatsRoundTheirShortestDigits) {
+  std::vector<float> floats = RandomFloats();
+  for (float f : FloatsNearHalves()) floats.push_back(f);
+  for (float f : floats) {
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, f, std::chars_format::scientific).ptr;
+    const double shortest = std::stod(std::string(buf, end));
+    for (const char* p : {"0.", "0.00", "0.000", "0.0000", "#.", "#.###", "0.0000E+00"}) {
+      ASSERT_EQ(FormatPattern(f, p), FormatPattern(shortest, p)) << buf << " " << p;
+    }
+    if (f == 0) continue;
+    ASSERT_EQ(Digits(GeneralForm(f)), ShortestDigitsRounded(f, 7)) << buf;
   }
 }
 
