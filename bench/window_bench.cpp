@@ -34,7 +34,7 @@ void BM_KeyInConcreteStrengthBox(benchmark::State& state) {
     QApplication::processEvents();
   }
   state.SetLabel(p.ConcreteStrength == 450 || p.ConcreteStrength == 4500 ? "f'c follows the box"
-                                                                           : "f'c lost");
+                                                                         : "f'c lost");
 }
 BENCHMARK(BM_KeyInConcreteStrengthBox);
 

@@ -2,9 +2,11 @@
 // that promise a round trip keep their value through it; no form of a finite
 // value prints "nan" or "inf".
 
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -53,6 +55,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
       }
       CheckPatterns(v);
+      // A float's patterns round its shortest digits, which as a double
+      // give the same text.
+      char shortest[32];
+      const auto end =
+          std::to_chars(shortest, shortest + sizeof shortest, v, std::chars_format::scientific).ptr;
+      const double asDouble = std::strtod(std::string(shortest, end).c_str(), nullptr);
+      for (const char* pattern : kPatterns) {
+        if (FormatPattern(v, pattern) != FormatPattern(asDouble, pattern)) {
+          fuzz::Broken("a float's pattern differs from its shortest digits'", pattern);
+        }
+      }
     }
   }
   if (size >= sizeof(double)) {

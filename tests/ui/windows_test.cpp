@@ -8,8 +8,8 @@
 #include <QTableWidget>
 #include <functional>
 
-#include "commands/displays.h"
 #include "commands/console_view.h"
+#include "commands/displays.h"
 #include "platform/recording_results.h"
 #include "program.h"
 
