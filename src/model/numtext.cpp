@@ -249,7 +249,8 @@ void PutFractionDigits(NumberText& s, const Decimal& d, int minCount) {
     const int first = d.exp10 < 0 ? 0 : d.exp10 + 1;
     const int given = std::max(d.count - first, 0);
     s.PutZeros(zeros);
-    s.Put(d.digits + first, given);
+    // A whole number has no digits here, and `first` may lie past the end.
+    if (given > 0) s.Put(d.digits + first, given);
     written = zeros + given;
   }
   s.PutZeros(minCount - written);
