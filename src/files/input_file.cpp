@@ -1,5 +1,6 @@
 #include "files/input_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -221,21 +222,22 @@ std::optional<std::string> ReadSmallFile(const std::string& path) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   if (ec || !fs::is_regular_file(status)) return std::nullopt;
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (ec || size > kMaxInputFileBytes) return std::nullopt;
   // A C stream: cheaper to open than an ifstream, which an input file of a
   // few hundred bytes notices.
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"),
                                                            &std::fclose);
   if (!in) return std::nullopt;
-  // The measured size and one byte more: that byte is there only when the
-  // file grew since it was measured, and then the reading goes on up to one
-  // byte beyond the limit, which tells a file grown too large.
-  std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
-  std::size_t count = std::fread(bytes.data(), 1, bytes.size(), in.get());
-  if (count == bytes.size()) {
-    bytes.resize(kMaxInputFileBytes + 1, '\0');
+  // Unbuffered, so the bytes go straight into the text: first room for any
+  // ordinary input file, then more while the file goes on, up to one byte
+  // beyond the limit, which tells a file too large. No measuring first: the
+  // file measured might not be the file read.
+  std::setvbuf(in.get(), nullptr, _IONBF, 0);
+  std::string bytes(4096, '\0');
+  std::size_t count = 0;
+  for (;;) {
     count += std::fread(bytes.data() + count, 1, bytes.size() - count, in.get());
+    if (count < bytes.size() || bytes.size() > kMaxInputFileBytes) break;
+    bytes.resize(std::min(bytes.size() * 2, kMaxInputFileBytes + 1), '\0');
   }
   if (std::ferror(in.get()) != 0) return std::nullopt;
   if (count > kMaxInputFileBytes) return std::nullopt;

@@ -38,12 +38,13 @@ bool ReplaceFile(const std::string& target, std::string_view bytes) {
   fs::path targetPath(target);
   if (targetPath.filename().empty()) return false;
   std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(targetPath, ec))) {
+  fs::file_status old = fs::symlink_status(targetPath, ec);
+  if (fs::is_symlink(old)) {
     targetPath = fs::weakly_canonical(targetPath, ec);
     if (ec) return false;
+    old = fs::status(targetPath, ec);
   }
-  const fs::file_status old = fs::status(targetPath, ec);
-  const bool exists = !ec && fs::exists(old);
+  const bool exists = fs::exists(old);
   if (exists) {
     // A rename would put a plain file in place of a folder, a device or a
     // pipe: those are not files this program writes.
@@ -65,6 +66,9 @@ bool ReplaceFile(const std::string& target, std::string_view bytes) {
     if (f == nullptr && errno != EEXIST) return false;
   }
   if (f == nullptr) return false;
+  // Unbuffered: the text goes to the file in one write, not through a
+  // buffer of the stream's own.
+  std::setvbuf(f, nullptr, _IONBF, 0);
 
   if (WriteAndClose(f, bytes)) {
     if (exists) fs::permissions(temporary, old.permissions(), ec);
