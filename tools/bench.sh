@@ -14,6 +14,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+scripts/install-missing.sh cmake g++ make qt6-base-dev libbenchmark-dev time
 build=${KESTAL_BENCH_BUILD_DIR:-build-bench}
 problems=${KESTAL_BENCH_PROBLEMS:-10000}
 starts=${KESTAL_BENCH_STARTS:-9}
