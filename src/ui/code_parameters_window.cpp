@@ -1,6 +1,5 @@
 #include "ui/code_parameters_window.h"
 
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -8,22 +7,6 @@
 #include "ui/stress_diagram.h"
 
 namespace kestal::ui {
-
-namespace {
-
-struct Row {
-  const char* box;
-  const char* caption;
-};
-
-QGroupBox* ParameterFrame(const char* name, const char* caption, std::initializer_list<Row> rows) {
-  QGroupBox* frame = Frame(name, caption);
-  auto* form = new QFormLayout(frame);
-  for (const Row& row : rows) AddBoxRow(form, NumberBox(row.box), row.caption);
-  return frame;
-}
-
-}  // namespace
 
 CodeParametersWindow::CodeParametersWindow(Problem& p, const ToolTips& tips, QWidget* owner)
     : ToolWindow("frmStress", "Default Code Parameters", owner), p_(p), tips_(tips) {
@@ -35,17 +18,16 @@ CodeParametersWindow::CodeParametersWindow(Problem& p, const ToolTips& tips, QWi
 
   // The stress block constants read as the symbols of the drawing above.
   QGroupBox* block =
-      ParameterFrame("Frame3", "STRESS BLOCK",
-                     {{"txtEmax", "ε:"}, {"txtA1", "α<sub>1</sub>:"}, {"txtB1", "β<sub>1</sub>:"}});
+      BoxFrame("Frame3", "STRESS BLOCK",
+               {{"txtEmax", "ε:"}, {"txtA1", "α<sub>1</sub>:"}, {"txtB1", "β<sub>1</sub>:"}});
   QGroupBox* phi =
-      ParameterFrame("fraPhi", "PHI FACTORS", {{"txtPhi", "Flexure:"}, {"txtVPhi", "Shear:"}});
-  QGroupBox* elasticity = ParameterFrame("Frame4", "MODULUS OF ELASTICITY",
-                                         {{"txtEr", "Reinforcing:"}, {"txtEc", "Concrete:"}});
-  QGroupBox* resistance =
-      ParameterFrame("fraRF", "RESISTANCE FACTORS",
-                     {{"txtphiReinf", "Reinforcing:"}, {"txtphiConc", "Concrete:"}});
-  QGroupBox* rupture = ParameterFrame("Frame2", "MODULUS OF RUPTURE", {{"txtfrup", "Concrete:"}});
-  QGroupBox* shear = ParameterFrame("Frame1", "SHEAR PARAMETER", {{"txtAg", " Max aggreg:"}});
+      BoxFrame("fraPhi", "PHI FACTORS", {{"txtPhi", "Flexure:"}, {"txtVPhi", "Shear:"}});
+  QGroupBox* elasticity = BoxFrame("Frame4", "MODULUS OF ELASTICITY",
+                                   {{"txtEr", "Reinforcing:"}, {"txtEc", "Concrete:"}});
+  QGroupBox* resistance = BoxFrame("fraRF", "RESISTANCE FACTORS",
+                                   {{"txtphiReinf", "Reinforcing:"}, {"txtphiConc", "Concrete:"}});
+  QGroupBox* rupture = BoxFrame("Frame2", "MODULUS OF RUPTURE", {{"txtfrup", "Concrete:"}});
+  QGroupBox* shear = BoxFrame("Frame1", "SHEAR PARAMETER", {{"txtAg", " Max aggreg:"}});
 
   AlignLabels({block, elasticity, rupture});
   AlignLabels({phi, resistance, shear});

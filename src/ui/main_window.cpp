@@ -96,28 +96,10 @@ const CodeItem kCodes[] = {
     {nullptr, nullptr, code::OHBDC, "Code = OHBDC", "OHBDC Ontario Highway Bridge Design Code"},
 };
 
-struct Row {
-  const char* box;
-  const char* caption;
-};
-
-QGroupBox* BoxFrame(const char* name, const char* caption, std::initializer_list<Row> rows) {
-  QGroupBox* frame = Frame(name, caption);
-  auto* form = new QFormLayout(frame);
-  for (const Row& row : rows) AddBoxRow(form, NumberBox(row.box), row.caption);
-  return frame;
-}
-
 QRadioButton* Option(const char* name, const char* caption) {
   auto* option = new QRadioButton(caption);
   option->setObjectName(name);
   return option;
-}
-
-QPushButton* Button(const char* name, const char* caption) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(name);
-  return button;
 }
 
 QWidget* WithButton(QLineEdit* box, QPushButton* button) {

@@ -1,6 +1,5 @@
 #include "ui/section_window.h"
 
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,47 +9,24 @@
 
 namespace kestal::ui {
 
-namespace {
-
-struct Row {
-  const char* box;
-  const char* caption;
-};
-
-QGroupBox* ShapeFrame(const char* name, const char* caption, std::initializer_list<Row> rows) {
-  QGroupBox* frame = Frame(name, caption);
-  auto* form = new QFormLayout(frame);
-  for (const Row& row : rows) AddBoxRow(form, NumberBox(row.box), row.caption);
-  return frame;
-}
-
-QPushButton* Button(const char* name, const char* caption) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(name);
-  return button;
-}
-
-}  // namespace
-
 SectionWindow::SectionWindow(Session& session, std::function<void()> edited, QWidget* owner)
     : ToolWindow("frmSection", "Set Section Dimensions", owner),
       s_(session),
       edited_(std::move(edited)) {
-  groups_[section::Rectangular] =
-      ShapeFrame("frmRec", "RECTANGULAR SECTION DIMENSIONS",
-                 {{"txtRecB", "B = Width:"}, {"txtRecH", "H = Height:"}});
-  groups_[section::Box] = ShapeFrame("frmBox", "BOX SECTION DIMENSIONS",
-                                     {{"txtBoxH", "H = Height:"},
-                                      {"txtBoxBtop", "Btop = Top Flange Width:"},
-                                      {"txtBoxHtop", "Htop = Top Flange Thickness:"},
-                                      {"txtBoxBbot", "Bbot = Bottom Flange Width:"},
-                                      {"txtBoxHbot", "Hbot = Bottom Flange Thickness:"},
-                                      {"txtBoxBweb", "Bweb = Total Web Thickness:"}});
-  groups_[section::Tee] = ShapeFrame("frmTee", "TEE SECTION DIMENSIONS",
-                                     {{"txtTeeH", "H = Height:"},
-                                      {"txtTeeBtop", "Btop = Top Flange Width:"},
-                                      {"txtTeeHtop", "Htop = Top Flange Thickness:"},
-                                      {"txtTeeBweb", "Bweb = Total Web Thickness:"}});
+  groups_[section::Rectangular] = BoxFrame("frmRec", "RECTANGULAR SECTION DIMENSIONS",
+                                           {{"txtRecB", "B = Width:"}, {"txtRecH", "H = Height:"}});
+  groups_[section::Box] = BoxFrame("frmBox", "BOX SECTION DIMENSIONS",
+                                   {{"txtBoxH", "H = Height:"},
+                                    {"txtBoxBtop", "Btop = Top Flange Width:"},
+                                    {"txtBoxHtop", "Htop = Top Flange Thickness:"},
+                                    {"txtBoxBbot", "Bbot = Bottom Flange Width:"},
+                                    {"txtBoxHbot", "Hbot = Bottom Flange Thickness:"},
+                                    {"txtBoxBweb", "Bweb = Total Web Thickness:"}});
+  groups_[section::Tee] = BoxFrame("frmTee", "TEE SECTION DIMENSIONS",
+                                   {{"txtTeeH", "H = Height:"},
+                                    {"txtTeeBtop", "Btop = Top Flange Width:"},
+                                    {"txtTeeHtop", "Htop = Top Flange Thickness:"},
+                                    {"txtTeeBweb", "Bweb = Total Web Thickness:"}});
   QPushButton* reset = Button("cmdResetDim", "&Reset Dimensions");
   QPushButton* close = Button("cmdClose", "&Close Form");
 

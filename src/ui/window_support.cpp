@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -73,6 +74,19 @@ QGroupBox* Frame(const char* name, const QString& caption) {
   auto* frame = new QGroupBox(caption);
   frame->setObjectName(name);
   return frame;
+}
+
+QGroupBox* BoxFrame(const char* name, const char* caption, std::initializer_list<BoxRow> rows) {
+  QGroupBox* frame = Frame(name, caption);
+  auto* form = new QFormLayout(frame);
+  for (const BoxRow& row : rows) AddBoxRow(form, NumberBox(row.box), row.caption);
+  return frame;
+}
+
+QPushButton* Button(const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  return button;
 }
 
 QLabel* AddBoxRow(QFormLayout* form, QLineEdit* box, const QString& caption, QWidget* field) {

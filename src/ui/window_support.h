@@ -17,6 +17,7 @@
 #include "model/units.h"
 
 class QFormLayout;
+class QPushButton;
 
 namespace kestal::ui {
 
@@ -58,6 +59,18 @@ QGroupBox* Frame(const char* name, const QString& caption);
 // holds the box and, for instance, a button beside it).
 QLabel* AddBoxRow(QFormLayout* form, QLineEdit* box, const QString& caption,
                   QWidget* field = nullptr);
+
+// One box of a frame of boxes and its caption.
+struct BoxRow {
+  const char* box;
+  const char* caption;
+};
+
+// A frame holding a form of numeric boxes with their labels, in order.
+QGroupBox* BoxFrame(const char* name, const char* caption, std::initializer_list<BoxRow> rows);
+
+// A push button with a control name.
+QPushButton* Button(const char* name, const QString& caption);
 
 // Gives every label in these frames the width of the widest, so that the
 // boxes of frames stacked in one column line up.
