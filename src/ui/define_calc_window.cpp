@@ -63,8 +63,7 @@ DefineCalcWindow::DefineCalcWindow(Session& session, QWidget* owner)
     box->setToolTip(selection.tip);
     boxes->addWidget(box, i % 3, i / 3);
     int32_t Problem::*field = selection.field;
-    connect(box, &QCheckBox::clicked, this,
-            [this, field](bool checked) { s_.problem.*field = checked ? 1 : 0; });
+    OnToggled(box, this, [this, field](bool checked) { s_.problem.*field = checked ? 1 : 0; });
     ++i;
   }
 
@@ -86,6 +85,7 @@ DefineCalcWindow::DefineCalcWindow(Session& session, QWidget* owner)
 }
 
 void DefineCalcWindow::Refresh() {
+  const WritingControls writing;
   for (const Selection& selection : kSelections) {
     Control<QCheckBox>(this, selection.box)->setChecked(s_.problem.*selection.field != 0);
   }

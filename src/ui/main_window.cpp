@@ -234,14 +234,11 @@ QWidget* MainWindow::CreateFrames() {
   grid->addWidget(crack, 3, 0);
   grid->setRowStretch(2, 1);
 
-  connect(optDesign_, &QRadioButton::clicked, this,
-          [this] { OnProblemType(ProblemOption::Design); });
-  connect(optVDesign_, &QRadioButton::clicked, this,
-          [this] { OnProblemType(ProblemOption::VDesign); });
-  connect(optReview_, &QRadioButton::clicked, this,
-          [this] { OnProblemType(ProblemOption::Review); });
-  connect(optEnglish_, &QRadioButton::clicked, this, [this] { OnUnits(false); });
-  connect(optMetric_, &QRadioButton::clicked, this, [this] { OnUnits(true); });
+  OnChosen(optDesign_, this, [this] { OnProblemType(ProblemOption::Design); });
+  OnChosen(optVDesign_, this, [this] { OnProblemType(ProblemOption::VDesign); });
+  OnChosen(optReview_, this, [this] { OnProblemType(ProblemOption::Review); });
+  OnChosen(optEnglish_, this, [this] { OnUnits(false); });
+  OnChosen(optMetric_, this, [this] { OnUnits(true); });
   connect(sectionType_, &QComboBox::activated, this, &MainWindow::OnSectionType);
   connect(dimensions, &QPushButton::clicked, this, [this] { OnSectionDimensions(true); });
   connect(calcTSArea_, &QPushButton::clicked, this, [this] { CalcTensionSteel(session_); });
@@ -369,6 +366,7 @@ void MainWindow::SetTabOrder() {
 void MainWindow::RefreshMainWindow() {
   SetToolTips(p_, tips_);
   ApplyToolTips(this, tips_);
+  const WritingControls writing;
   p_.FormUpdating = 1;
   RefreshProblemType();
   (p_.Units == units::Metric ? optMetric_ : optEnglish_)->setChecked(true);

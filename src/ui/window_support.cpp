@@ -1,5 +1,6 @@
 #include "ui/window_support.h"
 
+#include <QAbstractButton>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -13,6 +14,36 @@ namespace kestal::ui {
 
 QString ToQt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+namespace {
+int writingDepth = 0;
+}  // namespace
+
+WritingControls::WritingControls() {
+  ++writingDepth;
+}
+
+WritingControls::~WritingControls() {
+  --writingDepth;
+}
+
+bool WritingControls::Active() {
+  return writingDepth > 0;
+}
+
+void OnChosen(QAbstractButton* option, QObject* context, std::function<void()> chosen) {
+  QObject::connect(option, &QAbstractButton::toggled, context,
+                   [chosen = std::move(chosen)](bool checked) {
+                     if (checked && !WritingControls::Active()) chosen();
+                   });
+}
+
+void OnToggled(QAbstractButton* box, QObject* context, std::function<void(bool)> toggled) {
+  QObject::connect(box, &QAbstractButton::toggled, context,
+                   [toggled = std::move(toggled)](bool checked) {
+                     if (!WritingControls::Active()) toggled(checked);
+                   });
 }
 
 Qt::WindowFlags WindowFlagsWithoutClose(bool mainWindow) {
@@ -113,7 +144,8 @@ void BindBoxes(QWidget* window, Problem& p, const BoxEdited& after) {
     auto* box = Control<QLineEdit>(window, f.box);
     if (box == nullptr) continue;
     const std::string_view name = f.box;
-    QObject::connect(box, &QLineEdit::textEdited, window, [&p, name, after](const QString& text) {
+    QObject::connect(box, &QLineEdit::textChanged, window, [&p, name, after](const QString& text) {
+      if (WritingControls::Active()) return;
       const EntryEffect effect = EnterBoxText(p, name, text.toStdString());
       if (after) after(name, effect);
     });
@@ -121,6 +153,7 @@ void BindBoxes(QWidget* window, Problem& p, const BoxEdited& after) {
 }
 
 void WriteBoxes(QWidget* window, const Problem& p, std::initializer_list<std::string_view> names) {
+  const WritingControls writing;
   for (const BoxField& f : BoxFields()) {
     if (names.size() != 0 && std::find(names.begin(), names.end(), f.box) == names.end()) continue;
     if (auto* box = Control<QLineEdit>(window, f.box)) {

@@ -16,6 +16,7 @@
 #include "model/problem_ops.h"
 #include "model/units.h"
 
+class QAbstractButton;
 class QFormLayout;
 class QPushButton;
 
@@ -76,11 +77,32 @@ QPushButton* Button(const char* name, const QString& caption);
 // boxes of frames stacked in one column line up.
 void AlignLabels(std::initializer_list<QWidget*> frames);
 
+// While one of these lives, the program itself is writing its controls from
+// the record (a refresh, a code's defaults, a loaded problem, a unit switch):
+// the controls' change signals store nothing back. Whoever else changes a
+// control (the mouse, the keyboard, the accessibility interface) changes the
+// record, so what a window shows is what the record holds.
+class WritingControls {
+ public:
+  WritingControls();
+  ~WritingControls();
+  WritingControls(const WritingControls&) = delete;
+  WritingControls& operator=(const WritingControls&) = delete;
+  static bool Active();
+};
+
+// `chosen` runs when an option button becomes the checked one of its group.
+void OnChosen(QAbstractButton* option, QObject* context, std::function<void()> chosen);
+
+// `toggled` runs on every change of a check box's state.
+void OnToggled(QAbstractButton* box, QObject* context, std::function<void(bool)> toggled);
+
 // The helpers below work on the controls of `window` itself, not on those of
 // the windows it owns.
 
-// Connects every numeric box of `window` to its field: each edit of the
-// text stores it by the text entry rule, then `after` learns what changed.
+// Connects every numeric box of `window` to its field: each change of the
+// text not written by the program stores it by the text entry rule, then
+// `after` learns what changed.
 using BoxEdited = std::function<void(std::string_view box, EntryEffect effect)>;
 void BindBoxes(QWidget* window, Problem& p, const BoxEdited& after);
 
