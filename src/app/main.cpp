@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         [&help](const std::string& topic) { help.ShowTopic(QString::fromStdString(topic)); });
     platform = std::move(qt);
   } else {
-    platform = std::make_unique<ConsolePlatform>(std::cerr, LocalClock);
+    platform = std::make_unique<ConsolePlatform>(std::cerr, LocalClock, std::cerr);
   }
   ui::ResultsWindow results;
   ui::MainWindow main(problem, tips, *platform, results);

@@ -1,16 +1,23 @@
 #include "cli/batch.h"
 
+#include <sys/stat.h>
+
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <istream>
+#include <map>
 #include <ostream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/run.h"
 #include "commands/console_view.h"
+#include "commands/output_commands.h"
 #include "model/problem_ops.h"
 
 namespace kestal::cli {
@@ -69,6 +76,62 @@ class Progress {
   bool shown_ = false;
 };
 
+// The signal that asked the run to stop, 0 while none has. The handler only
+// records it: the report in progress is finished, the run stops before the
+// next one, so no report is left half written and no temporary file stays.
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void RecordStopSignal(int signal) {
+  stopSignal = signal;
+}
+
+// SIGINT and SIGTERM recorded for the life of the object, the previous
+// handling restored after it.
+class StopSignals {
+ public:
+  StopSignals() {
+    stopSignal = 0;
+    struct sigaction action {};
+    action.sa_handler = RecordStopSignal;
+    sigemptyset(&action.sa_mask);
+    // Restarted, not failed: a signal must not turn a write into an error.
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, &oldInt_);
+    sigaction(SIGTERM, &action, &oldTerm_);
+  }
+  ~StopSignals() {
+    sigaction(SIGINT, &oldInt_, nullptr);
+    sigaction(SIGTERM, &oldTerm_, nullptr);
+  }
+  StopSignals(const StopSignals&) = delete;
+  StopSignals& operator=(const StopSignals&) = delete;
+
+ private:
+  struct sigaction oldInt_ {};
+  struct sigaction oldTerm_ {};
+};
+
+using FileIdentity = std::pair<dev_t, ino_t>;
+
+// Every input of the run that exists, by the file it is (links followed).
+std::map<FileIdentity, std::string> InputFiles(const std::vector<std::string>& inputs) {
+  std::map<FileIdentity, std::string> files;
+  for (const std::string& input : inputs) {
+    struct stat st {};
+    if (::stat(input.c_str(), &st) == 0) files.emplace(FileIdentity{st.st_dev, st.st_ino}, input);
+  }
+  return files;
+}
+
+// The input of the run that `output` is, if any.
+const std::string* InputAt(const std::map<FileIdentity, std::string>& files,
+                           const std::string& output) {
+  struct stat st {};
+  if (files.empty() || ::stat(output.c_str(), &st) != 0) return nullptr;
+  const auto found = files.find({st.st_dev, st.st_ino});
+  return found == files.end() ? nullptr : &found->second;
+}
+
 // Every line of the messages a problem showed, after the input's name.
 void PrintMessages(std::ostream& out, const std::string& input, const std::string& messages) {
   std::istringstream lines(messages);
@@ -78,7 +141,10 @@ void PrintMessages(std::ostream& out, const std::string& input, const std::strin
 }  // namespace
 
 int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io) {
+  const StopSignals stopSignals;
   const std::vector<std::string> inputs = ExpandInputs(inv.inputs, io.in);
+  // No report may replace an input of the run, its own or another's.
+  const std::map<FileIdentity, std::string> inputFiles = InputFiles(inputs);
   std::error_code ec;
   fs::create_directories(inv.outDir, ec);
 
@@ -97,7 +163,10 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
   Problem p;
   ToolTips tips;
   std::ostringstream messages;
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
+  std::ostringstream reasons;
+  std::size_t done = 0;
+  for (; done < inputs.size() && stopSignal == 0; ++done) {
+    const std::size_t i = done;
     const std::string& input = inputs[i];
     Invocation one;
     one.command = Command::Report;
@@ -117,26 +186,44 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
     p = start;
     tips = startTips;
     messages.str({});
-    ConsolePlatform platform(messages, clock);
+    reasons.str({});
+    ConsolePlatform platform(messages, clock, reasons);
     ConsoleResults results;
     ConsoleView view(p, tips);
     Session session{p, tips, platform, results, view};
-    RunCommand(session, one);
-    if (messages.tellp() > 0) {
+    p.OutputFile = one.output;
+    if (const std::string* over = InputAt(inputFiles, one.output)) {
+      RefuseOutputOverInput(session, *over);
+    } else {
+      RunCommand(session, one);
+    }
+    if (messages.tellp() > 0 || reasons.tellp() > 0) {
       progress.Clear();
       PrintMessages(io.out, input, messages.str());
       if (io.progress) io.out.flush();
+      PrintMessages(io.err, input, reasons.str());
     }
     if (ExitStatus(platform.messages()) != 0) failed.push_back(input);
     progress.Step(i + 1);
   }
   progress.Clear();
 
-  const std::size_t written = inputs.size() - failed.size();
+  if (stopSignal != 0) {
+    io.err << "kestal-cli: stopped by " << (stopSignal == SIGINT ? "SIGINT" : "SIGTERM")
+           << " after " << done << " of " << inputs.size()
+           << (inputs.size() == 1 ? " input" : " inputs") << '\n';
+  }
+  // Short however many failed: each has its own lines above.
+  constexpr std::size_t kNamesShown = 10;
+  const std::size_t written = done - failed.size();
   io.err << "kestal-cli: " << written << (written == 1 ? " report" : " reports") << " written, "
          << failed.size() << (failed.size() == 1 ? " input" : " inputs") << " failed";
-  for (std::size_t i = 0; i < failed.size(); ++i) io.err << (i ? ", " : ": ") << failed[i];
+  for (std::size_t i = 0; i < failed.size() && i < kNamesShown; ++i) {
+    io.err << (i ? ", " : ": ") << failed[i];
+  }
+  if (failed.size() > kNamesShown) io.err << ", ...";
   io.err << '\n';
+  if (stopSignal != 0) return 128 + stopSignal;
   return failed.empty() ? 0 : 1;
 }
 

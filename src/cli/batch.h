@@ -18,8 +18,11 @@ struct BatchStreams {
 
 // Writes the report of every input to the output folder under the input's
 // base name with ".out", each exactly as `report INPUT -o DIR/NAME.out`
-// writes it. A problem that ends on a message does not stop the others.
-// Returns 1 when any problem ended on an error message, else 0.
+// writes it. A problem that ends on a message does not stop the others; a
+// report that would replace an input of the run is refused. SIGINT or
+// SIGTERM stops the run after the report in progress: the summary is
+// printed and the result is 128 + the signal's number. Otherwise 1 when any
+// problem ended on an error message, else 0.
 int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io);
 
 }  // namespace kestal::cli

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     }
     Problem problem;
     ToolTips tips;
-    ConsolePlatform platform(std::cout, clock);
+    ConsolePlatform platform(std::cout, clock, std::cerr);
     ConsoleResults results;
     ConsoleView view(problem, tips);
     Session session{problem, tips, platform, results, view};

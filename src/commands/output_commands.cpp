@@ -3,6 +3,8 @@
 #include <exception>
 #include <optional>
 
+#include "files/replace_file.h"
+
 namespace kestal {
 
 namespace {
@@ -36,6 +38,14 @@ bool HidesDefinitionWindow(CalculateOutputResult result) {
          result == CalculateOutputResult::StoppedByFault;
 }
 
+bool RefuseOutputOverInput(Session& s, const std::string& input) {
+  const std::string& output = s.problem.OutputFile;
+  if (!SameFile(output, input)) return false;
+  s.platform.FileErrorBox("Save Output Error", Icon::None, std::nullopt,
+                          CannotWrite(output, "it is the input file '" + input + "'"));
+  return true;
+}
+
 CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
                                       const ReportCalculations& calcs) {
   Problem& p = s.problem;
@@ -43,12 +53,18 @@ CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
     s.platform.MessageBox("Output file is undefined", Icon::None);
     return CalculateOutputResult::NoOutputFile;
   }
+  if (RefuseOutputOverInput(s, p.InputFile)) return CalculateOutputResult::IoFailure;
+  std::string error;
   const ReportOutcome outcome =
-      WriteReport(p, s.view.SelectedOption(), s.platform.Now(), decimalSeparator, calcs);
+      WriteReport(p, s.view.SelectedOption(), s.platform.Now(), decimalSeparator, calcs, &error);
   // A design report designs the steel: its box shows the area.
   if (s.view.SelectedOption() == ProblemOption::Design) s.view.RefreshBox("txtTSteelArea");
   if (s.view.SelectedOption() == ProblemOption::VDesign) s.view.RefreshBox("txtVSteelArea");
-  if (outcome != ReportOutcome::Written) s.platform.MessageBox("Save Output Error", Icon::None);
+  if (outcome == ReportOutcome::IoFailure) {
+    s.platform.FileErrorBox("Save Output Error", Icon::None, std::nullopt, error);
+  } else if (outcome != ReportOutcome::Written) {
+    s.platform.MessageBox("Save Output Error", Icon::None);
+  }
   // A report cut short by a calculation fault is still the report that was
   // written; a file that could not be written is not reported as written.
   if (outcome == ReportOutcome::IoFailure) return CalculateOutputResult::IoFailure;

@@ -27,8 +27,14 @@ enum class CalculateOutputResult {
 // True when the output definition window is to be hidden after the command.
 bool HidesDefinitionWindow(CalculateOutputResult result);
 
+// An output file that is `input` itself (the same file, after following
+// links) is never written: shows the save error naming both and returns
+// true. False, and nothing shown, for any other output file.
+bool RefuseOutputOverInput(Session& s, const std::string& input);
+
 // Calculate Output: writes the report for the problem-type option selected
-// in the main window, dated by the platform's clock.
+// in the main window, dated by the platform's clock. An output file that is
+// the loaded input file is refused before anything is computed or written.
 CalculateOutputResult CalculateOutput(
     Session& s, char decimalSeparator = '.',
     const ReportCalculations& calcs = ReportCalculations::Standard());

@@ -1,10 +1,12 @@
 #include "files/input_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
@@ -15,6 +17,7 @@
 #include "analysis/gross_section.h"
 #include "files/replace_file.h"
 #include "model/checked.h"
+#include "model/code_rules.h"
 #include "model/numtext.h"
 #include "model/problem_ops.h"
 
@@ -126,11 +129,21 @@ class FieldReader {
     return true;
   }
 
+  // A quoted key that must be one of those `known` accepts; `what` names the
+  // kind of key in the reason.
+  template <typename Known>
+  bool Key(std::string& field, const char* what, Known known) {
+    if (!Text(field)) return false;
+    if (known(field)) return true;
+    return Fail("'" + field + "' is not " + what + " this program knows");
+  }
+
   bool Real(float& field) {
     std::optional<Field> f = Next();
-    if (!f || f->quoted) return false;
-    std::optional<float> v = ParseReal(f->text);
-    if (!v) return false;
+    if (!f) return false;
+    std::optional<float> v;
+    if (!f->quoted) v = ParseReal(f->text);
+    if (!v) return Fail(Shown(*f) + " is not a number");
     field = *v;
     return true;
   }
@@ -142,18 +155,59 @@ class FieldReader {
     return true;
   }
 
-  bool Integer(int32_t& field) {
-    std::optional<int32_t> v = NextInteger();
+  // An output selection: 0 or 1.
+  bool Selection(int32_t& field) {
+    const std::optional<int32_t> v = NextInteger();
     if (!v) return false;
+    if (*v != 0 && *v != 1) {
+      return Fail("output selection " + std::to_string(*v) + " is neither 0 nor 1");
+    }
     field = *v;
     return true;
   }
 
   std::optional<int32_t> NextInteger() {
     std::optional<Field> f = Next();
-    if (!f || f->quoted) return std::nullopt;
-    return ParseInteger(f->text);
+    if (!f) return std::nullopt;
+    std::optional<int32_t> v;
+    if (!f->quoted) v = ParseInteger(f->text);
+    if (!v) Fail(Shown(*f) + " is not a whole number");
+    return v;
   }
+
+  // After the last field only blanks and line ends may follow: anything else
+  // (a stray comma, a decimal comma that split a number) means the fields
+  // were not where the file format puts them.
+  bool End() {
+    fieldStart_ = pos_;
+    for (; !AtEnd(); ++pos_) {
+      const char c = text_[pos_];
+      if (IsBlank(c) || c == '\r' || c == '\n') continue;
+      fieldStart_ = pos_;
+      const std::size_t stop = text_.find_first_of("\r\n", pos_);
+      const std::string rest(text_.substr(pos_, std::min<std::size_t>(stop - pos_, 20)));
+      return Fail("'" + rest + "' follows the last field");
+    }
+    return true;
+  }
+
+  // Records why the file does not read (the first reason only), with the
+  // line of the field it is about; always false.
+  bool Fail(const std::string& why) {
+    if (error_.empty()) {
+      const std::size_t at = std::min(fieldStart_, text_.size());
+      std::size_t line = 1;
+      for (std::size_t i = 0; i < at; ++i) {
+        if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= at || text_[i + 1] != '\n'))) {
+          ++line;
+        }
+      }
+      error_ = "line " + std::to_string(line) + ": " + why;
+    }
+    return false;
+  }
+
+  const std::string& error() const { return error_; }
 
  private:
   struct Field {
@@ -162,6 +216,12 @@ class FieldReader {
   };
 
   bool AtEnd() const { return pos_ >= text_.size(); }
+
+  // A field as a reason shows it: in single quotes, a quoted one with its
+  // double quotes.
+  static std::string Shown(const Field& f) {
+    return f.quoted ? "'\"" + f.text + "\"'" : "'" + f.text + "'";
+  }
 
   void SkipBlanks() {
     while (!AtEnd() && IsBlank(text_[pos_])) ++pos_;
@@ -185,15 +245,23 @@ class FieldReader {
   }
 
   std::optional<Field> Next() {
-    if (AtEnd()) return std::nullopt;
+    fieldStart_ = pos_;
+    if (AtEnd()) {
+      Fail("the file ends before its last field");
+      return std::nullopt;
+    }
     SkipBlanks();
+    fieldStart_ = pos_;
     Field field;
     if (!AtEnd() && text_[pos_] == '"') {
       field.quoted = true;
       ++pos_;
       for (;;) {
         const std::size_t quote = text_.find('"', pos_);
-        if (quote == std::string_view::npos) return std::nullopt;
+        if (quote == std::string_view::npos) {
+          Fail("a quoted text has no closing quote");
+          return std::nullopt;
+        }
         field.text.append(text_.substr(pos_, quote - pos_));
         pos_ = quote + 1;
         if (AtEnd() || text_[pos_] != '"') break;
@@ -208,25 +276,104 @@ class FieldReader {
       while (!raw.empty() && IsBlank(raw.back())) raw.remove_suffix(1);
       field.text = std::string(raw);
     }
-    if (!EndOfField()) return std::nullopt;
+    if (!EndOfField()) {
+      Fail("something other than a comma follows a quoted text");
+      return std::nullopt;
+    }
     return field;
   }
 
   std::string_view text_;
   std::size_t pos_ = 0;
+  std::size_t fieldStart_ = 0;
+  std::string error_;
 };
 
-// The whole content of a regular file of at most kMaxInputFileBytes bytes.
-std::optional<std::string> ReadSmallFile(const std::string& path) {
-  if (path.empty()) return std::nullopt;
+bool IsUnitsKey(std::string_view key) {
+  return key == units::English || key == units::Metric;
+}
+
+bool IsProblemTypeKey(std::string_view key) {
+  return key == problem_type::Design || key == problem_type::VDesign || key == problem_type::Review;
+}
+
+// The fields in file order; false, with the reader's reason, at the first
+// that is missing, does not read or is not one the format allows.
+bool ReadFields(FieldReader& in, Problem& p) {
+  if (!in.Text(p.OutputTitle)) return false;
+  // A key the program does not know would be computed as some other code,
+  // unit system or problem: such a file is refused, not guessed at.
+  if (!in.Key(p.Units, "a unit system", IsUnitsKey) || !in.Key(p.CodeKey, "a code", IsKnownCode) ||
+      !in.Key(p.ProblemType, "a problem type", IsProblemTypeKey)) {
+    return false;
+  }
+  // The factors follow the units just read.
+  SetUnitFactors(p);
+  if (!in.Reals({&p.Phi, &p.VPhi, &p.PhiConc, &p.PhiReinf, &p.A1, &p.B1, &p.Emax})) return false;
+  if (!in.Reals(
+          {&p.ConcreteStrength, &p.Ec, &p.Frup, &p.SteelStrength, &p.Er, &p.ModularRatio, &p.Ag})) {
+    return false;
+  }
+  if (!in.Reals({&p.Cover, &p.EffArea, &p.ExpFactor})) return false;
+  if (!in.Reals({&p.TSteelArea, &p.DepthT, &p.CSteelArea, &p.DepthC, &p.VSteelArea, &p.sAv})) {
+    return false;
+  }
+  if (!in.Reals({&p.MomentUlt, &p.MomentMax, &p.MomentMin, &p.ShearUlt})) return false;
+
+  // A section type the program does not know cannot be worked with, and the
+  // lines after it could not be placed: the file is not read.
+  const std::optional<int32_t> sectionType = in.NextInteger();
+  if (!sectionType) return false;
+  switch (*sectionType) {
+    case section::Rectangular:
+      p.SectionType = *sectionType;
+      if (!in.Reals({&p.RecB, &p.RecH})) return false;
+      break;
+    case section::Box:
+      p.SectionType = *sectionType;
+      if (!in.Reals({&p.BoxH, &p.BoxBtop, &p.BoxHtop, &p.BoxBbot, &p.BoxHbot, &p.BoxBweb})) {
+        return false;
+      }
+      break;
+    case section::Tee:
+      p.SectionType = *sectionType;
+      if (!in.Reals({&p.TeeH, &p.TeeBtop, &p.TeeHtop, &p.TeeBweb})) return false;
+      break;
+    default:
+      return in.Fail("section type " + std::to_string(*sectionType) + " is not 0, 1 or 2");
+  }
+  p.SectionDefined = 1;
+
+  return in.Selection(p.OutSectProp) && in.Selection(p.OutMomCap) && in.Selection(p.OutShearCap) &&
+         in.Selection(p.OutServLoad) && in.Selection(p.OutFatStress) &&
+         in.Selection(p.OutCrackCon) && in.End();
+}
+
+// The whole content of a regular file of at most kMaxInputFileBytes bytes;
+// nothing, and `why` says why, for any other file.
+std::optional<std::string> ReadSmallFile(const std::string& path, std::string& why) {
+  if (path.empty()) {
+    why = "no file name";
+    return std::nullopt;
+  }
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
-  if (ec || !fs::is_regular_file(status)) return std::nullopt;
+  if (ec) {
+    why = ec.message();
+    return std::nullopt;
+  }
+  if (!fs::is_regular_file(status)) {
+    why = fs::is_directory(status) ? std::strerror(EISDIR) : "it is not a regular file";
+    return std::nullopt;
+  }
   // A C stream: cheaper to open than an ifstream, which an input file of a
   // few hundred bytes notices.
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"),
                                                            &std::fclose);
-  if (!in) return std::nullopt;
+  if (!in) {
+    why = std::strerror(errno);
+    return std::nullopt;
+  }
   // Unbuffered, so the bytes go straight into the text: first room for any
   // ordinary input file, then more while the file goes on, up to one byte
   // beyond the limit, which tells a file too large. No measuring first: the
@@ -239,8 +386,14 @@ std::optional<std::string> ReadSmallFile(const std::string& path) {
     if (count < bytes.size() || bytes.size() > kMaxInputFileBytes) break;
     bytes.resize(std::min(bytes.size() * 2, kMaxInputFileBytes + 1), '\0');
   }
-  if (std::ferror(in.get()) != 0) return std::nullopt;
-  if (count > kMaxInputFileBytes) return std::nullopt;
+  if (std::ferror(in.get()) != 0) {
+    why = std::strerror(errno);
+    return std::nullopt;
+  }
+  if (count > kMaxInputFileBytes) {
+    why = "it is larger than " + std::to_string(kMaxInputFileBytes) + " bytes";
+    return std::nullopt;
+  }
   bytes.resize(count);
   return bytes;
 }
@@ -278,54 +431,18 @@ std::string InputFileText(const Problem& p) {
   return text;
 }
 
-bool ReadInputFields(std::string_view text, Problem& p) {
+bool ReadInputFields(std::string_view text, Problem& p, std::string* error) {
   FieldReader in(text);
-  if (!in.Text(p.OutputTitle)) return false;
-  if (!in.Text(p.Units) || !in.Text(p.CodeKey) || !in.Text(p.ProblemType)) return false;
-  // The keys are taken as they stand; the factors follow the units just read.
-  SetUnitFactors(p);
-  if (!in.Reals({&p.Phi, &p.VPhi, &p.PhiConc, &p.PhiReinf, &p.A1, &p.B1, &p.Emax})) return false;
-  if (!in.Reals(
-          {&p.ConcreteStrength, &p.Ec, &p.Frup, &p.SteelStrength, &p.Er, &p.ModularRatio, &p.Ag})) {
-    return false;
-  }
-  if (!in.Reals({&p.Cover, &p.EffArea, &p.ExpFactor})) return false;
-  if (!in.Reals({&p.TSteelArea, &p.DepthT, &p.CSteelArea, &p.DepthC, &p.VSteelArea, &p.sAv})) {
-    return false;
-  }
-  if (!in.Reals({&p.MomentUlt, &p.MomentMax, &p.MomentMin, &p.ShearUlt})) return false;
-
-  // A section type the program does not know cannot be worked with, and the
-  // lines after it could not be placed: the file is not read.
-  const std::optional<int32_t> sectionType = in.NextInteger();
-  if (!sectionType) return false;
-  switch (*sectionType) {
-    case section::Rectangular:
-      p.SectionType = *sectionType;
-      if (!in.Reals({&p.RecB, &p.RecH})) return false;
-      break;
-    case section::Box:
-      p.SectionType = *sectionType;
-      if (!in.Reals({&p.BoxH, &p.BoxBtop, &p.BoxHtop, &p.BoxBbot, &p.BoxHbot, &p.BoxBweb})) {
-        return false;
-      }
-      break;
-    case section::Tee:
-      p.SectionType = *sectionType;
-      if (!in.Reals({&p.TeeH, &p.TeeBtop, &p.TeeHtop, &p.TeeBweb})) return false;
-      break;
-    default:
-      return false;
-  }
-  p.SectionDefined = 1;
-
-  return in.Integer(p.OutSectProp) && in.Integer(p.OutMomCap) && in.Integer(p.OutShearCap) &&
-         in.Integer(p.OutServLoad) && in.Integer(p.OutFatStress) && in.Integer(p.OutCrackCon);
+  const bool read = ReadFields(in, p);
+  if (!read && error != nullptr) *error = in.error();
+  return read;
 }
 
 bool WriteInputFile(const Problem& p, Platform& platform) {
-  if (ReplaceFile(p.InputFile, InputFileText(p))) return true;
-  platform.MessageBox("Error writing input file", Icon::Information, std::string("WRITE INPUT"));
+  const FileResult written = ReplaceFile(p.InputFile, InputFileText(p));
+  if (written) return true;
+  platform.FileErrorBox("Error writing input file", Icon::Information, std::string("WRITE INPUT"),
+                        written.error);
   return false;
 }
 
@@ -336,12 +453,18 @@ bool ReadInputFile(Problem& p, ToolTips& tips, const FileChoice& file, Platform&
   ResetParameters(fresh);
   ResetDimensions(fresh);
 
-  const std::optional<std::string> bytes = ReadSmallFile(fresh.InputFile);
+  std::string why;
+  const std::optional<std::string> bytes = ReadSmallFile(fresh.InputFile, why);
   // A NUL byte never occurs in a text file: a binary file is refused whole.
-  const bool read =
-      bytes && bytes->find('\0') == std::string::npos && ReadInputFields(*bytes, fresh);
+  bool read = bytes.has_value();
+  if (read && bytes->find('\0') != std::string::npos) {
+    why = "it is not a text file";
+    read = false;
+  }
+  if (read) read = ReadInputFields(*bytes, fresh, &why);
   if (!read) {
-    platform.MessageBox("Error reading input file", Icon::Information, std::string("READ INPUT"));
+    platform.FileErrorBox("Error reading input file", Icon::Information, std::string("READ INPUT"),
+                          CannotRead(file.path, why));
     return false;
   }
 

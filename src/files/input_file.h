@@ -39,9 +39,12 @@ std::string InputFileText(const Problem& p);
 // the output selections. Only the order of the fields counts: a comma and a
 // line end both end a field. False at the first field that is missing or
 // does not read (a number that is not a whole valid number, an integer out of
-// range, a section type other than 0, 1 or 2); the fields before it are
-// then already written, so callers read into a copy.
-bool ReadInputFields(std::string_view text, Problem& p);
+// range, a units, code or problem-type key the program does not know, a
+// section type other than 0, 1 or 2, an output selection other than 0 or 1)
+// and when anything but blanks and line ends follows the last field; the
+// fields before it are then already written, so callers read into a copy.
+// `error` (when given) then says which line and what was wrong.
+bool ReadInputFields(std::string_view text, Problem& p, std::string* error = nullptr);
 
 // Writes the problem to p.InputFile. The text goes to a temporary file in the
 // same folder which then replaces the target, so a failed save never damages

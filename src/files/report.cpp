@@ -671,9 +671,14 @@ ReportText ComposeReport(Problem& p, ProblemOption option, const std::tm& now,
 }
 
 ReportOutcome WriteReport(Problem& p, ProblemOption option, const std::tm& now,
-                          char decimalSeparator, const ReportCalculations& calcs) {
+                          char decimalSeparator, const ReportCalculations& calcs,
+                          std::string* error) {
   const ReportText report = ComposeReport(p, option, now, decimalSeparator, calcs);
-  if (!ReplaceFile(p.OutputFile, report.text)) return ReportOutcome::IoFailure;
+  const FileResult written = ReplaceFile(p.OutputFile, report.text);
+  if (!written) {
+    if (error != nullptr) *error = written.error;
+    return ReportOutcome::IoFailure;
+  }
   return report.stoppedByFault ? ReportOutcome::StoppedByFault : ReportOutcome::Written;
 }
 

@@ -69,9 +69,10 @@ ReportText ComposeReport(Problem& p, ProblemOption option, const std::tm& now,
 // Composes the report and puts it in place as OutputFile: the text is written
 // to a temporary file in the same folder, which then replaces OutputFile. A
 // failure to write leaves an existing OutputFile untouched and removes the
-// temporary file.
+// temporary file; `error` (when given) then says why.
 ReportOutcome WriteReport(Problem& p, ProblemOption option, const std::tm& now,
                           char decimalSeparator = '.',
-                          const ReportCalculations& calcs = ReportCalculations::Standard());
+                          const ReportCalculations& calcs = ReportCalculations::Standard(),
+                          std::string* error = nullptr);
 
 }  // namespace kestal

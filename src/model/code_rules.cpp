@@ -31,4 +31,8 @@ const CodeRules& RulesOf(std::string_view codeKey) {
   return kUnknownCode;
 }
 
+bool IsKnownCode(std::string_view codeKey) {
+  return &RulesOf(codeKey) != &kUnknownCode;
+}
+
 }  // namespace kestal

@@ -41,6 +41,8 @@ struct CodeRules {
 };
 
 const CodeRules& RulesOf(std::string_view codeKey);
+// True for the eight keys of the table, compared exactly.
+bool IsKnownCode(std::string_view codeKey);
 inline const CodeRules& RulesOf(const Problem& p) {
   return RulesOf(p.CodeKey);
 }

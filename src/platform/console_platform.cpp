@@ -20,14 +20,22 @@ std::string ConsoleMessageText(const std::string& text, const std::optional<std:
   return out;
 }
 
-ConsolePlatform::ConsolePlatform(std::ostream& out, Clock clock)
-    : out_(out), clock_(std::move(clock)) {}
+ConsolePlatform::ConsolePlatform(std::ostream& out, Clock clock, std::ostream& err)
+    : out_(out), err_(err), clock_(std::move(clock)) {}
 
 void ConsolePlatform::MessageBox(const std::string& text, Icon icon,
                                  const std::optional<std::string>& title) {
   messages_.push_back({text, icon, title});
   out_ << ConsoleMessageText(text, title);
   out_.flush();
+}
+
+void ConsolePlatform::FileErrorBox(const std::string& text, Icon icon,
+                                   const std::optional<std::string>& title,
+                                   const std::string& reason) {
+  MessageBox(text, icon, title);
+  err_ << "kestal-cli: " << reason << '\n';
+  err_.flush();
 }
 
 void ConsolePlatform::Beep() {}

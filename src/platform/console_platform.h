@@ -37,11 +37,14 @@ class ConsolePlatform : public Platform {
  public:
   using Clock = std::function<std::tm()>;
 
-  // Message boxes go to `out`; Now() asks `clock`.
-  ConsolePlatform(std::ostream& out, Clock clock);
+  // Message boxes go to `out`, the reasons of failed file operations to
+  // `err` as "kestal-cli: REASON"; Now() asks `clock`.
+  ConsolePlatform(std::ostream& out, Clock clock, std::ostream& err);
 
   void MessageBox(const std::string& text, Icon icon,
                   const std::optional<std::string>& title = std::nullopt) override;
+  void FileErrorBox(const std::string& text, Icon icon, const std::optional<std::string>& title,
+                    const std::string& reason) override;
   // A console has no bell worth ringing between printed lines: nothing.
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
@@ -62,6 +65,7 @@ class ConsolePlatform : public Platform {
 
  private:
   std::ostream& out_;
+  std::ostream& err_;
   Clock clock_;
   std::string clipboard_;
   std::vector<ShownMessage> messages_;

@@ -29,6 +29,14 @@ class Platform {
   // Modal message box with one OK button. No title: the program's title.
   virtual void MessageBox(const std::string& text, Icon icon,
                           const std::optional<std::string>& title = std::nullopt) = 0;
+  // A message box about a failed file operation with the system's reason
+  // ("cannot write 'out/p.out': No space left on device"), shown beside its
+  // text where the platform has room for it.
+  virtual void FileErrorBox(const std::string& text, Icon icon,
+                            const std::optional<std::string>& title, const std::string& reason) {
+    (void)reason;
+    MessageBox(text, icon, title);
+  }
   virtual void Beep() = 0;
 
   // Common file dialog. `filter` is "Description|pattern|..." and

@@ -43,19 +43,25 @@ QWidget* DialogParent() {
 
 std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, Icon icon,
                                               const std::optional<std::string>& title,
-                                              QWidget* parent) {
+                                              QWidget* parent, const std::string& reason) {
   QString body = ToQt(text);
   body.replace("\r\n", "\n");
   body.replace('\r', '\n');
   auto box = std::make_unique<QMessageBox>(ToQtIcon(icon), ToQt(title.value_or(kDefaultTitle)),
                                            body, QMessageBox::Ok, parent);
   box->setObjectName("MessageBox");
+  if (!reason.empty()) box->setInformativeText(ToQt(reason));
   return box;
 }
 
 void QtPlatform::MessageBox(const std::string& text, Icon icon,
                             const std::optional<std::string>& title) {
   CreateMessageBox(text, icon, title, DialogParent())->exec();
+}
+
+void QtPlatform::FileErrorBox(const std::string& text, Icon icon,
+                              const std::optional<std::string>& title, const std::string& reason) {
+  CreateMessageBox(text, icon, title, DialogParent(), reason)->exec();
 }
 
 void QtPlatform::Beep() {

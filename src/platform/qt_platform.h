@@ -20,6 +20,9 @@ class QtPlatform : public Platform {
  public:
   void MessageBox(const std::string& text, Icon icon,
                   const std::optional<std::string>& title = std::nullopt) override;
+  // The reason is the box's informative text, under its own.
+  void FileErrorBox(const std::string& text, Icon icon, const std::optional<std::string>& title,
+                    const std::string& reason) override;
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
                                        int filterIndex) override;
@@ -44,10 +47,11 @@ class QtPlatform : public Platform {
 
 // The message box MessageBox shows, not yet shown: OK button, the icon, the
 // title or the program's title, the text with each carriage return a line
-// break.
+// break; a reason (of FileErrorBox) is its informative text.
 std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, Icon icon,
                                               const std::optional<std::string>& title,
-                                              QWidget* parent = nullptr);
+                                              QWidget* parent = nullptr,
+                                              const std::string& reason = std::string());
 
 // A filter list "Description|pattern|..." as Qt's name filters: each
 // description without its own parenthesised patterns, followed by the

@@ -52,6 +52,9 @@ class ScriptedPlatform : public Platform {
 
   void MessageBox(const std::string& text, Icon icon,
                   const std::optional<std::string>& title = std::nullopt) override;
+  // Recorded as the message box, its reason in reasons().
+  void FileErrorBox(const std::string& text, Icon icon, const std::optional<std::string>& title,
+                    const std::string& reason) override;
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
                                        int filterIndex) override;
@@ -81,6 +84,8 @@ class ScriptedPlatform : public Platform {
   const std::vector<InputBoxRequest>& inputBoxes() const { return inputBoxes_; }
   const std::vector<std::string>& editorPaths() const { return editorPaths_; }
   const std::vector<std::string>& helpTopics() const { return helpTopics_; }
+  // The reasons of the failed file operations, in order.
+  const std::vector<std::string>& reasons() const { return reasons_; }
   // Answers queued but never asked for.
   std::size_t pendingFileChoices() const { return fileChoices_.size(); }
   std::size_t pendingInputs() const { return inputs_.size(); }
@@ -96,6 +101,7 @@ class ScriptedPlatform : public Platform {
   bool editorResult_ = true;
   std::vector<std::string> editorPaths_;
   std::vector<std::string> helpTopics_;
+  std::vector<std::string> reasons_;
   std::tm clock_{};
 };
 

@@ -43,7 +43,19 @@ Problem RandomProblem(std::mt19937& random) {
   for (const FieldRef& f : AllFields()) {
     std::visit([&](auto m) { p.*m = RandomValue<std::decay_t<decltype(p.*m)>>(random); }, f.member);
   }
-  p.SectionType = static_cast<int32_t>(random() % 3);  // a type the file can hold
+  // Keys, a section type and selections the file can hold.
+  static const char* const kUnits[] = {"English", "Metric"};
+  static const char* const kCodes[] = {"aashto", "arema", "lrfd",  "aci",
+                                       "csa",    "s6",    "ohbdc", "ud"};
+  static const char* const kTypes[] = {"design", "Vdesign", "review"};
+  p.Units = kUnits[random() % 2];
+  p.CodeKey = kCodes[random() % 8];
+  p.ProblemType = kTypes[random() % 3];
+  p.SectionType = static_cast<int32_t>(random() % 3);
+  for (int32_t* selection : {&p.OutSectProp, &p.OutMomCap, &p.OutShearCap, &p.OutServLoad,
+                             &p.OutFatStress, &p.OutCrackCon}) {
+    *selection = static_cast<int32_t>(random() % 2);
+  }
   return p;
 }
 

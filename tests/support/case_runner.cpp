@@ -114,6 +114,14 @@ std::string Shortest(float v) {
   return std::string(buf, end);
 }
 
+// `text` with every occurrence of the case's folder written as $TMP.
+std::string WithTmp(std::string text, const std::string& tmp) {
+  for (std::size_t at; !tmp.empty() && (at = text.find(tmp)) != std::string::npos;) {
+    text.replace(at, tmp.size(), "$TMP");
+  }
+  return text;
+}
+
 // The platform, results window and main window of a case, each writing what
 // it is asked to do into the one transcript.
 struct LogPlatform : ScriptedPlatform {
@@ -127,6 +135,12 @@ struct LogPlatform : ScriptedPlatform {
     if (icon != Icon::None) line += " icon=" + IconName(icon);
     if (title) line += " title=" + Quoted(*title);
     log.push_back(line);
+  }
+  // The reason, after `reasons`, with the case's folder shown as $TMP.
+  void FileErrorBox(const std::string& text, Icon icon, const std::optional<std::string>& title,
+                    const std::string& reason) override {
+    MessageBox(text, icon, title);
+    if (showReasons) log.push_back("reason " + Quoted(WithTmp(reason, tmp)));
   }
   void Beep() override { log.push_back("beep"); }
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
@@ -152,6 +166,8 @@ struct LogPlatform : ScriptedPlatform {
   }
   Words& log;
   bool dialogFails = false;
+  bool showReasons = false;
+  std::string tmp;
 };
 
 struct LogResults : ResultsSink {
@@ -482,9 +498,9 @@ void CaseRun::RunCli(const Words& w) {
       log_.push_back(l.empty() ? prefix : prefix + " " + l);  // no trailing blank
     }
   };
-  add("out", text);
+  add("out", WithTmp(text, tmp_.string()));
   std::ifstream err(tmp_ / "stderr.txt");
-  add("err", std::string(std::istreambuf_iterator<char>(err), {}));
+  add("err", WithTmp(std::string(std::istreambuf_iterator<char>(err), {}), tmp_.string()));
   fs::remove(tmp_ / "stderr.txt");
   log_.push_back("exit " + std::to_string(WEXITSTATUS(status)));
 }
@@ -733,6 +749,10 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     if (change) log_.push_back("replace " + Quoted(*change));
   } else if (c == "clipboard-holds") {
     platform_.ScriptedPlatform::SetClipboardText(Unquoted(rest.substr(16)));
+  } else if (c == "reasons") {
+    // From now on the reason of every failed file operation is logged.
+    platform_.showReasons = true;
+    platform_.tmp = tmp_.string();
   } else if (c == "dialog-fails") {
     platform_.dialogFails = true;  // every file dialog from now on throws
   } else if (c == "marked") {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -10,11 +11,24 @@
 
 #include "commands/console_view.h"
 #include "commands/displays.h"
+#include "platform/qt_platform.h"
 #include "platform/recording_results.h"
 #include "program.h"
 
 namespace kestal::test {
 namespace {
+
+// A failed save keeps its message and shows the system's reason under it.
+TEST(MessageBoxes, AFileErrorShowsItsReasonUnderTheText) {
+  const auto box = CreateMessageBox("Save Output Error", Icon::None, std::nullopt, nullptr,
+                                    "cannot write 'out/p.out': No space left on device");
+  EXPECT_EQ(box->text(), "Save Output Error");
+  EXPECT_EQ(box->windowTitle(), "Kestal");
+  EXPECT_EQ(box->informativeText(), "cannot write 'out/p.out': No space left on device");
+  EXPECT_EQ(
+      CreateMessageBox("Output file is undefined", Icon::None, std::nullopt)->informativeText(),
+      "");
+}
 
 TEST(SectionWindow, EditsOnlyTheCurrentShape) {
   Program w;
