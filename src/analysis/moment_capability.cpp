@@ -41,7 +41,11 @@ void CompressionSteelSteps(Problem& p, const SectionShape& s) {
   Real fsc = (trialC - dc) * emax * es / trialC;
   Store(p.CSteelStress, fsc);
 
-  if (fy <= fsc) {
+  // A trial block of no depth (more compression steel than the tension steel
+  // can balance at yield) is no yielding state: its "stress" has the wrong
+  // sign of strain. The steel is then elastic, and the quadratic gives the
+  // neutral axis.
+  if (fy <= fsc && trialA > 0) {
     Store(p.BlockDepth, trialA);
     Store(p.CSteelStress, fy);
     Store(p.CSteelStrain, fy / es);
@@ -73,7 +77,7 @@ void CompressionSteelSteps(Problem& p, const SectionShape& s) {
   fsc = (trialC - dc) * emax * es / trialC;
   Store(p.CSteelStress, fsc);
 
-  if (fy <= fsc) {
+  if (fy <= fsc && trialA > 0) {
     Store(p.BlockDepth, trialA);
     Store(p.CSteelStress, fy);
     Store(p.CSteelStrain, fy / es);

@@ -7,6 +7,7 @@
 #include "analysis/shear_capability.h"
 #include "analysis/shear_steel.h"
 #include "analysis/tension_design.h"
+#include "commands/input_guard.h"
 #include "model/checked.h"
 #include "model/code_rules.h"
 #include "model/numtext.h"
@@ -23,6 +24,7 @@ constexpr const char* kShearTitle = "Shear Reinforcing";
 
 void CalcTensionSteel(Session& s) {
   Problem& p = s.problem;
+  if (RefusesImpossibleInput(s, kIncompleteInformation, Icon::Exclamation, kTensionTitle)) return;
   p.TSteelArea = 0;
   if (!(p.MomentUlt > 0 && p.DepthT > 0 && p.SectionDefined >= 1)) {
     s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kTensionTitle);
@@ -49,6 +51,7 @@ void CalcTensionSteel(Session& s) {
 
 void CalcShearSteel(Session& s) {
   Problem& p = s.problem;
+  if (RefusesImpossibleInput(s, kIncompleteInformation, Icon::Exclamation, kShearTitle)) return;
   p.VSteelArea = 0;
   if (p.MomentUlt <= 0 || p.ShearUlt <= 0 || p.TSteelArea <= 0 || p.DepthT <= 0 ||
       p.SectionDefined <= 0) {

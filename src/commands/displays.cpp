@@ -13,6 +13,7 @@
 #include "analysis/service_stress.h"
 #include "analysis/shear_capability.h"
 #include "analysis/shear_steel.h"
+#include "commands/input_guard.h"
 #include "files/result_lines.h"
 #include "model/checked.h"
 #include "model/code_rules.h"
@@ -72,6 +73,10 @@ struct FaultMessage {
 // fault message instead.
 void RunDisplay(Session& s, int height, const FaultMessage& fault,
                 const std::function<void(Lines&)>& body) {
+  if (RefusesImpossibleInput(s, kIncompleteInformation, fault.icon, fault.title)) {
+    s.results.Hide();
+    return;
+  }
   s.results.Prepare(height, kDisplayWidth);
   Lines lines;
   try {

@@ -3,6 +3,7 @@
 #include <exception>
 #include <optional>
 
+#include "commands/input_guard.h"
 #include "files/replace_file.h"
 
 namespace kestal {
@@ -41,8 +42,8 @@ bool HidesDefinitionWindow(CalculateOutputResult result) {
 bool RefuseOutputOverInput(Session& s, const std::string& input) {
   const std::string& output = s.problem.OutputFile;
   if (!SameFile(output, input)) return false;
-  s.platform.FileErrorBox("Save Output Error", Icon::None, std::nullopt,
-                          CannotWrite(output, "it is the input file '" + input + "'"));
+  s.platform.MessageBoxWithReason("Save Output Error", Icon::None, std::nullopt,
+                                  CannotWrite(output, "it is the input file '" + input + "'"));
   return true;
 }
 
@@ -54,6 +55,9 @@ CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
     return CalculateOutputResult::NoOutputFile;
   }
   if (RefuseOutputOverInput(s, p.InputFile)) return CalculateOutputResult::IoFailure;
+  if (RefusesImpossibleInput(s, "Incomplete information", Icon::None)) {
+    return CalculateOutputResult::ImpossibleInput;
+  }
   std::string error;
   const ReportOutcome outcome =
       WriteReport(p, s.view.SelectedOption(), s.platform.Now(), decimalSeparator, calcs, &error);
@@ -61,7 +65,7 @@ CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
   if (s.view.SelectedOption() == ProblemOption::Design) s.view.RefreshBox("txtTSteelArea");
   if (s.view.SelectedOption() == ProblemOption::VDesign) s.view.RefreshBox("txtVSteelArea");
   if (outcome == ReportOutcome::IoFailure) {
-    s.platform.FileErrorBox("Save Output Error", Icon::None, std::nullopt, error);
+    s.platform.MessageBoxWithReason("Save Output Error", Icon::None, std::nullopt, error);
   } else if (outcome != ReportOutcome::Written) {
     s.platform.MessageBox("Save Output Error", Icon::None);
   }

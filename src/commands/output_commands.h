@@ -18,10 +18,11 @@ enum class OutputFileMenu { DefinitionWindow, MainWindow };
 bool ChooseOutputFile(Session& s, OutputFileMenu from = OutputFileMenu::DefinitionWindow);
 
 enum class CalculateOutputResult {
-  NoOutputFile,    // nothing written; the window stays open
-  Written,         // the whole report is in place
-  StoppedByFault,  // a calculation failed; the lines before it are in place
-  IoFailure,       // the file could not be written; the window stays open
+  NoOutputFile,     // nothing written; the window stays open
+  Written,          // the whole report is in place
+  StoppedByFault,   // a calculation failed; the lines before it are in place
+  IoFailure,        // the file could not be written; the window stays open
+  ImpossibleInput,  // the input describes no real beam: nothing computed or written
 };
 
 // True when the output definition window is to be hidden after the command.

@@ -441,8 +441,8 @@ bool ReadInputFields(std::string_view text, Problem& p, std::string* error) {
 bool WriteInputFile(const Problem& p, Platform& platform) {
   const FileResult written = ReplaceFile(p.InputFile, InputFileText(p));
   if (written) return true;
-  platform.FileErrorBox("Error writing input file", Icon::Information, std::string("WRITE INPUT"),
-                        written.error);
+  platform.MessageBoxWithReason("Error writing input file", Icon::Information,
+                                std::string("WRITE INPUT"), written.error);
   return false;
 }
 
@@ -463,8 +463,8 @@ bool ReadInputFile(Problem& p, ToolTips& tips, const FileChoice& file, Platform&
   }
   if (read) read = ReadInputFields(*bytes, fresh, &why);
   if (!read) {
-    platform.FileErrorBox("Error reading input file", Icon::Information, std::string("READ INPUT"),
-                          CannotRead(file.path, why));
+    platform.MessageBoxWithReason("Error reading input file", Icon::Information,
+                                  std::string("READ INPUT"), CannotRead(file.path, why));
     return false;
   }
 

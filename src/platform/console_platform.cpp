@@ -30,9 +30,9 @@ void ConsolePlatform::MessageBox(const std::string& text, Icon icon,
   out_.flush();
 }
 
-void ConsolePlatform::FileErrorBox(const std::string& text, Icon icon,
-                                   const std::optional<std::string>& title,
-                                   const std::string& reason) {
+void ConsolePlatform::MessageBoxWithReason(const std::string& text, Icon icon,
+                                           const std::optional<std::string>& title,
+                                           const std::string& reason) {
   MessageBox(text, icon, title);
   err_ << "kestal-cli: " << reason << '\n';
   err_.flush();

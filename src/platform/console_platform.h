@@ -43,8 +43,9 @@ class ConsolePlatform : public Platform {
 
   void MessageBox(const std::string& text, Icon icon,
                   const std::optional<std::string>& title = std::nullopt) override;
-  void FileErrorBox(const std::string& text, Icon icon, const std::optional<std::string>& title,
-                    const std::string& reason) override;
+  void MessageBoxWithReason(const std::string& text, Icon icon,
+                            const std::optional<std::string>& title,
+                            const std::string& reason) override;
   // A console has no bell worth ringing between printed lines: nothing.
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,

@@ -29,11 +29,13 @@ class Platform {
   // Modal message box with one OK button. No title: the program's title.
   virtual void MessageBox(const std::string& text, Icon icon,
                           const std::optional<std::string>& title = std::nullopt) = 0;
-  // A message box about a failed file operation with the system's reason
-  // ("cannot write 'out/p.out': No space left on device"), shown beside its
-  // text where the platform has room for it.
-  virtual void FileErrorBox(const std::string& text, Icon icon,
-                            const std::optional<std::string>& title, const std::string& reason) {
+  // A message box with the reason behind it: the system's for a failed file
+  // operation ("cannot write 'out/p.out': No space left on device"), the
+  // rule an impossible input breaks. The reason is shown beside the text
+  // where the platform has room for it.
+  virtual void MessageBoxWithReason(const std::string& text, Icon icon,
+                                    const std::optional<std::string>& title,
+                                    const std::string& reason) {
     (void)reason;
     MessageBox(text, icon, title);
   }

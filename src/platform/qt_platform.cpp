@@ -59,8 +59,9 @@ void QtPlatform::MessageBox(const std::string& text, Icon icon,
   CreateMessageBox(text, icon, title, DialogParent())->exec();
 }
 
-void QtPlatform::FileErrorBox(const std::string& text, Icon icon,
-                              const std::optional<std::string>& title, const std::string& reason) {
+void QtPlatform::MessageBoxWithReason(const std::string& text, Icon icon,
+                                      const std::optional<std::string>& title,
+                                      const std::string& reason) {
   CreateMessageBox(text, icon, title, DialogParent(), reason)->exec();
 }
 

@@ -21,8 +21,9 @@ class QtPlatform : public Platform {
   void MessageBox(const std::string& text, Icon icon,
                   const std::optional<std::string>& title = std::nullopt) override;
   // The reason is the box's informative text, under its own.
-  void FileErrorBox(const std::string& text, Icon icon, const std::optional<std::string>& title,
-                    const std::string& reason) override;
+  void MessageBoxWithReason(const std::string& text, Icon icon,
+                            const std::optional<std::string>& title,
+                            const std::string& reason) override;
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
                                        int filterIndex) override;
@@ -47,7 +48,7 @@ class QtPlatform : public Platform {
 
 // The message box MessageBox shows, not yet shown: OK button, the icon, the
 // title or the program's title, the text with each carriage return a line
-// break; a reason (of FileErrorBox) is its informative text.
+// break; a reason (of MessageBoxWithReason) is its informative text.
 std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, Icon icon,
                                               const std::optional<std::string>& title,
                                               QWidget* parent = nullptr,

@@ -15,9 +15,9 @@ void ScriptedPlatform::MessageBox(const std::string& text, Icon icon,
   events_.push_back(PlatformEvent::Message(text, icon, title));
 }
 
-void ScriptedPlatform::FileErrorBox(const std::string& text, Icon icon,
-                                    const std::optional<std::string>& title,
-                                    const std::string& reason) {
+void ScriptedPlatform::MessageBoxWithReason(const std::string& text, Icon icon,
+                                            const std::optional<std::string>& title,
+                                            const std::string& reason) {
   MessageBox(text, icon, title);
   reasons_.push_back(reason);
 }

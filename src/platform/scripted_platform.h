@@ -53,8 +53,9 @@ class ScriptedPlatform : public Platform {
   void MessageBox(const std::string& text, Icon icon,
                   const std::optional<std::string>& title = std::nullopt) override;
   // Recorded as the message box, its reason in reasons().
-  void FileErrorBox(const std::string& text, Icon icon, const std::optional<std::string>& title,
-                    const std::string& reason) override;
+  void MessageBoxWithReason(const std::string& text, Icon icon,
+                            const std::optional<std::string>& title,
+                            const std::string& reason) override;
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
                                        int filterIndex) override;

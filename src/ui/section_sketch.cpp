@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/input_checks.h"
+
 namespace kestal::ui {
 
 namespace {
@@ -40,7 +42,7 @@ struct Shape {
                                {-bottom / 2, htop},
                                {-b / 2, htop}}));
     path.closeSubpath();
-    if (type == section::Box) {
+    if (type == section::Box && bbot > bweb) {
       // The void between the two webs, each half the total web thickness.
       path.addRect(QRectF(-bbot / 2 + bweb / 2, htop, bbot - bweb, h - htop - hbot));
     }
@@ -72,20 +74,16 @@ Shape Generic(int32_t type) {
 std::optional<Shape> Entered(const Problem& p, int32_t type) {
   Shape s;
   s.type = type;
-  bool drawable = false;
   if (type == section::Rectangular) {
     s.b = p.RecB;
     s.h = p.RecH;
-    drawable = s.b > 0 && s.h > 0;
   } else if (type == section::Box) {
     s = {type, p.BoxBtop, p.BoxH, p.BoxHtop, p.BoxBweb, p.BoxBbot, p.BoxHbot, 0, 0};
-    drawable = s.b > 0 && s.h > 0 && s.htop > 0 && s.bweb > 0 && s.bbot > 0 && s.hbot > 0 &&
-               s.htop + s.hbot < s.h && s.bweb <= s.bbot;
   } else if (type == section::Tee) {
     s = {type, p.TeeBtop, p.TeeH, p.TeeHtop, p.TeeBweb, 0, 0, 0, 0};
-    drawable = s.b > 0 && s.h > 0 && s.htop > 0 && s.bweb > 0 && s.htop < s.h && s.bweb <= s.b;
   }
-  if (!drawable) return std::nullopt;
+  // The calculations' own rule of a real shape.
+  if (!DescribesShape(p, type)) return std::nullopt;
   // Steel outside the section cannot be drawn where it is: the tensile steel
   // then takes its usual place, the compression steel is left out.
   s.d = p.DepthT > 0 && p.DepthT < s.h ? p.DepthT : Generic(type).d / Generic(type).h * s.h;

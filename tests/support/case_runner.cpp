@@ -37,6 +37,7 @@
 #include "files/report.h"
 #include "model/checked.h"
 #include "model/code_criteria.h"
+#include "model/input_checks.h"
 #include "model/materials.h"
 #include "model/numtext.h"
 #include "model/record_fields.h"
@@ -137,8 +138,9 @@ struct LogPlatform : ScriptedPlatform {
     log.push_back(line);
   }
   // The reason, after `reasons`, with the case's folder shown as $TMP.
-  void FileErrorBox(const std::string& text, Icon icon, const std::optional<std::string>& title,
-                    const std::string& reason) override {
+  void MessageBoxWithReason(const std::string& text, Icon icon,
+                            const std::optional<std::string>& title,
+                            const std::string& reason) override {
     MessageBox(text, icon, title);
     if (showReasons) log.push_back("reason " + Quoted(WithTmp(reason, tmp)));
   }
@@ -749,6 +751,12 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
     if (change) log_.push_back("replace " + Quoted(*change));
   } else if (c == "clipboard-holds") {
     platform_.ScriptedPlatform::SetClipboardText(Unquoted(rest.substr(16)));
+  } else if (c == "input-fault") {
+    // The first rule the input breaks, and whether the shape can be drawn.
+    const std::optional<std::string> fault = InputFault(p_);
+    log_.push_back("fault " + (fault ? Quoted(*fault) : std::string("none")));
+    log_.push_back(std::string("shape ") +
+                   (DescribesShape(p_, p_.SectionType) ? "drawn" : "not drawn"));
   } else if (c == "reasons") {
     // From now on the reason of every failed file operation is logged.
     platform_.showReasons = true;
