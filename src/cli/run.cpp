@@ -8,6 +8,7 @@
 #include "commands/output_commands.h"
 #include "model/checked.h"
 #include "model/problem_ops.h"
+#include "platform/number_settings.h"
 
 namespace kestal::cli {
 
@@ -43,7 +44,8 @@ void Report(Session& s, const Invocation& inv) {
   const FileChoice output = FileChoiceForPath(inv.output);
   s.problem.OutputFile = output.path;
   s.problem.OutputFileTitle = output.title;
-  CalculateOutput(s, '.');
+  // The decimal sign of the user's number settings, as the window writes it.
+  CalculateOutput(s, UserDecimalSign());
 }
 
 // The clicks and the typing of a new problem, each followed by the window's

@@ -1,12 +1,12 @@
 #include "ui/define_calc_window.h"
 
 #include <QGridLayout>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "commands/output_commands.h"
+#include "platform/number_settings.h"
 
 namespace kestal::ui {
 
@@ -37,9 +37,6 @@ QAction* Item(QMenu* menu, const char* name, const char* caption) {
 
 }  // namespace
 
-char ReportDecimalSeparator() {
-  return QLocale::system().decimalPoint() == "," ? ',' : '.';
-}
 
 DefineCalcWindow::DefineCalcWindow(Session& session, QWidget* owner)
     : ToolWindow("frmDefineCalc", "Define Output Calculation", owner), s_(session) {
@@ -92,7 +89,7 @@ void DefineCalcWindow::Refresh() {
 }
 
 void DefineCalcWindow::OnCalculateOutput() {
-  if (HidesDefinitionWindow(CalculateOutput(s_, ReportDecimalSeparator()))) hide();
+  if (HidesDefinitionWindow(CalculateOutput(s_, UserDecimalSign()))) hide();
 }
 
 }  // namespace kestal::ui

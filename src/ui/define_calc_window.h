@@ -24,8 +24,4 @@ class DefineCalcWindow : public ToolWindow {
   Session& s_;
 };
 
-// The decimal separator of the user's number settings, which the report's
-// numbers use: "," where the settings say so, else ".".
-char ReportDecimalSeparator();
-
 }  // namespace kestal::ui
