@@ -109,6 +109,27 @@ std::optional<int32_t> ParseInteger(std::string_view s) {
   return value;
 }
 
+// A text from the file as a reason quotes it: at most 40 bytes, each byte
+// outside printable ASCII as \xNN, so that no control character from a file
+// reaches the terminal or the message box.
+std::string Printable(std::string_view text) {
+  constexpr std::size_t kMaxShown = 40;
+  std::string out;
+  for (std::size_t i = 0; i < text.size() && i < kMaxShown; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c < 0x7f) {
+      out += static_cast<char>(c);
+    } else {
+      static const char* const kHex = "0123456789ABCDEF";
+      out += "\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+    }
+  }
+  if (text.size() > kMaxShown) out += "...";
+  return out;
+}
+
 // Fields one after another: a comma and a line end (CR LF, LF or CR) each end
 // a field, so only the order of the fields counts, not how they are divided
 // into lines. Blanks before and after a field are skipped. A quoted text runs
@@ -135,7 +156,7 @@ class FieldReader {
   bool Key(std::string& field, const char* what, Known known) {
     if (!Text(field)) return false;
     if (known(field)) return true;
-    return Fail("'" + field + "' is not " + what + " this program knows");
+    return Fail("'" + Printable(field) + "' is not " + what + " this program knows");
   }
 
   bool Real(float& field) {
@@ -185,8 +206,8 @@ class FieldReader {
       if (IsBlank(c) || c == '\r' || c == '\n') continue;
       fieldStart_ = pos_;
       const std::size_t stop = text_.find_first_of("\r\n", pos_);
-      const std::string rest(text_.substr(pos_, std::min<std::size_t>(stop - pos_, 20)));
-      return Fail("'" + rest + "' follows the last field");
+      const std::string_view rest = text_.substr(pos_, std::min<std::size_t>(stop - pos_, 20));
+      return Fail("'" + Printable(rest) + "' follows the last field");
     }
     return true;
   }
@@ -220,7 +241,7 @@ class FieldReader {
   // A field as a reason shows it: in single quotes, a quoted one with its
   // double quotes.
   static std::string Shown(const Field& f) {
-    return f.quoted ? "'\"" + f.text + "\"'" : "'" + f.text + "'";
+    return f.quoted ? "'\"" + Printable(f.text) + "\"'" : "'" + Printable(f.text) + "'";
   }
 
   void SkipBlanks() {
