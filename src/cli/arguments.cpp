@@ -4,6 +4,9 @@
 #include <array>
 #include <string_view>
 #include <utility>
+#include <vector>
+
+#include "model/code_rules.h"
 
 namespace kestal::cli {
 
@@ -24,9 +27,14 @@ constexpr std::array<DisplayName, 7> kDisplays{{
     {"rebar-table", Display::RebarTable},
 }};
 
-// The keys of the Code menu's items; "ohbdc" has no item.
-constexpr std::array<std::string_view, 7> kMenuCodes{"arema", "aashto", "lrfd", "aci",
-                                                     "s6",    "csa",    "ud"};
+// The keys of the Code menu's items, in its order ("ohbdc" has no item).
+std::vector<std::string_view> MenuCodes() {
+  std::vector<std::string_view> keys;
+  for (const CodeEdition& e : Editions()) {
+    if (e.text.menuAction != nullptr) keys.push_back(e.key);
+  }
+  return keys;
+}
 constexpr std::array<std::string_view, 2> kUnits{"English", "Metric"};
 constexpr std::array<std::string_view, 3> kTypes{"design", "Vdesign", "review"};
 
@@ -156,7 +164,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   if (inv.units && !OneOf(kUnits, *inv.units)) {
     return Error("unknown units '" + *inv.units + "' (English or Metric)");
   }
-  if (inv.code && !OneOf(kMenuCodes, *inv.code)) {
+  const std::vector<std::string_view> codes = MenuCodes();
+  if (inv.code && std::find(codes.begin(), codes.end(), *inv.code) == codes.end()) {
     return Error("unknown code '" + *inv.code + "'");
   }
   if (inv.type && !OneOf(kTypes, *inv.type)) {
@@ -166,6 +175,11 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
+  std::string keys;
+  for (const std::string_view key : MenuCodes()) {
+    if (!keys.empty()) keys += ", ";
+    keys += key;
+  }
   return "Usage:\n"
          "  kestal-cli report INPUT -o OUTPUT\n"
          "  kestal-cli report INPUT... --out-dir DIR\n"
@@ -187,7 +201,9 @@ std::string UsageText() {
          "\n"
          "WHAT  section-properties, moment-capability, service-load-stress, fatigue-stress,\n"
          "      crack-control, shear-capability, rebar-table\n"
-         "KEY   arema, aashto, lrfd, aci, s6, csa, ud\n"
+         "KEY   " +
+         keys +
+         "\n"
          "\n"
          "Message boxes are printed as \"TITLE: TEXT\".\n"
          "Exit status: 0 done; 1 a message other than a designed steel area was shown;\n"

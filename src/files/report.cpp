@@ -147,15 +147,8 @@ class Composer {
     return "Shear and moment review problem";
   }
 
-  const char* CodeLine() const {
-    if (Is(p_, code::ACI)) return "Code  = ACI-318";
-    if (Is(p_, code::AASHTO)) return "Code  = AASHTO";
-    if (Is(p_, code::AREMA)) return "Code  = AREMA";
-    if (Is(p_, code::LRFD)) return "Code  = AASHTO LRFD";
-    if (Is(p_, code::CSA)) return "Code  = CSA A23.3";
-    if (Is(p_, code::S6)) return "Code  = CAN/CSA-S6";
-    return nullptr;  // "ohbdc", "ud": the criteria are not those of a named code
-  }
+  // "ohbdc", "ud": the criteria are not those of a named code, no line.
+  const char* CodeLine() const { return EditionOf(p_).text.reportLine; }
 
   void DesignCriteria() {
     auto& o = out_;

@@ -4,35 +4,110 @@ namespace kestal {
 
 namespace {
 
-struct Entry {
-  const char* key;
-  CodeRules rules;
+// Crack control inputs of the rules with a cover to the bar's centre, an
+// effective tension area and an exposure factor.
+constexpr CrackInputs kZFactorInputs{
+    true, "Conc Cover to Center of Bar:", "Effective Tension Area:", "Exposure Factor:", true,
+    true};
+
+const CodeEdition kEditions[] = {
+    {code::AREMA,
+     CodeFamily::Arema,
+     "",
+     {"mnuAREMA", "AREMA", "Code = AREMA", "AREMA Manual for Railway Engineering", "Code  = AREMA",
+      kZFactorInputs},
+     UnitsPolicy::Either,
+     {ShearMethod::Traditional, Ductility::MaxSteelArea, 0, false}},
+    {code::AASHTO,
+     CodeFamily::Aashto,
+     "",
+     {"mnuAASHTO", "AASHTO", "Code = AASHTO", "AASHTO Bridge Design Specifications",
+      "Code  = AASHTO", kZFactorInputs},
+     UnitsPolicy::Either,
+     {ShearMethod::Traditional, Ductility::MaxSteelArea, 0, false}},
+    {code::LRFD,
+     CodeFamily::Lrfd,
+     "",
+     {"mnuLRFD",
+      "AASHTO LRFD",
+      "Code = AASHTO LRFD",
+      "AASHTO LRFD Bridge Design Specifications",
+      "Code  = AASHTO LRFD",
+      {true, "Conc Cover to Center of Bar:", nullptr, "Exposure Factor:", false, true}},
+     UnitsPolicy::Either,
+     {ShearMethod::LrfdStrain, Ductility::MinStrain, 0.005f, false}},
+    {code::ACI,
+     CodeFamily::Aci,
+     "",
+     {"mnuACI",
+      "ACI 318",
+      "Code = ACI 318",
+      "ACI-318 Building Code Requirements for Structural Concrete",
+      "Code  = ACI-318",
+      {true, "Clear Concrete Cover:", nullptr, nullptr, false, false}},
+     UnitsPolicy::Either,
+     {ShearMethod::Traditional, Ductility::MinStrain, 0.004f, true}},
+    {code::S6,
+     CodeFamily::S6,
+     "",
+     {"mnuS6",
+      "CAN/CSA-S6",
+      "Code = CAN/CSA-S6",
+      "CAN/CSA-S6 Canadian Highway Bridge Design Code",
+      "Code  = CAN/CSA-S6",
+      {true, "Rebar x Load Type Factor:", "Rebar Diameter:", "Max Crack Width:", true, true}},
+     UnitsPolicy::Metric,
+     {ShearMethod::CsaStrain, Ductility::MaxCD, 0, false}},
+    {code::CSA,
+     CodeFamily::Csa,
+     "",
+     {"mnuCSA", "CSA-A23.3", "Code = CSA-A23.3", "CSA A23.3 Design of Concrete Structures",
+      "Code  = CSA A23.3", kZFactorInputs},
+     UnitsPolicy::Metric,
+     {ShearMethod::CsaStrain, Ductility::MaxCD, 0, false}},
+    {code::UD,
+     CodeFamily::UserDefined,
+     "",
+     // The criteria are not those of a named code: no report line, and the
+     // crack control labels stay as the previous code left them.
+     {"mnuUD", "USER DEFINED", "Code = USER DEFINED", "User Defined Criteria", nullptr, {}},
+     UnitsPolicy::Either,
+     {ShearMethod::None, Ductility::None, 0, false}},
+    {code::OHBDC,
+     CodeFamily::Ohbdc,
+     "",
+     // Only input files bring it: no menu item, and no report line.
+     {nullptr,
+      nullptr,
+      "Code = OHBDC",
+      "OHBDC Ontario Highway Bridge Design Code",
+      nullptr,
+      {true, "Clear Concrete Cover:", "Clear Rebar Spacing:", "Exposure Factor:", true, true}},
+     UnitsPolicy::MetricUnlessChosen,
+     {ShearMethod::None, Ductility::MaxCD, 0, false}},
 };
 
-const Entry kCodes[] = {
-    {code::AASHTO, {ShearMethod::Traditional, Ductility::MaxSteelArea, 0, false}},
-    {code::AREMA, {ShearMethod::Traditional, Ductility::MaxSteelArea, 0, false}},
-    {code::ACI, {ShearMethod::Traditional, Ductility::MinStrain, 0.004f, true}},
-    {code::LRFD, {ShearMethod::LrfdStrain, Ductility::MinStrain, 0.005f, false}},
-    {code::CSA, {ShearMethod::CsaStrain, Ductility::MaxCD, 0, false}},
-    {code::S6, {ShearMethod::CsaStrain, Ductility::MaxCD, 0, false}},
-    {code::OHBDC, {ShearMethod::None, Ductility::MaxCD, 0, false}},
-    {code::UD, {ShearMethod::None, Ductility::None, 0, false}},
-};
-
-const CodeRules kUnknownCode{};
+const CodeEdition kNoCode{};
 
 }  // namespace
 
-const CodeRules& RulesOf(std::string_view codeKey) {
-  for (const Entry& e : kCodes) {
-    if (codeKey == e.key) return e.rules;
+std::span<const CodeEdition> Editions() {
+  return kEditions;
+}
+
+const CodeEdition& EditionOf(std::string_view codeKey) {
+  for (const CodeEdition& e : kEditions) {
+    if (codeKey == e.key) return e;
   }
-  return kUnknownCode;
+  return kNoCode;
+}
+
+const CodeRules& RulesOf(std::string_view codeKey) {
+  return EditionOf(codeKey).rules;
 }
 
 bool IsKnownCode(std::string_view codeKey) {
-  return &RulesOf(codeKey) != &kUnknownCode;
+  return &EditionOf(codeKey) != &kNoCode;
 }
 
 }  // namespace kestal

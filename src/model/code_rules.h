@@ -1,10 +1,12 @@
 #pragma once
 
-// What each design code has, in one table: whether the program has shear
-// rules for it and by which method, how it limits the ductility of a
-// section, and how it meets the minimum reinforcement. A code key outside
-// the eight known ones has nothing.
+// What each code key is, in one table: its family and edition, its texts
+// (menu, status panel, report, crack-control inputs), the unit systems it
+// works in, and which rule each provision uses (the shear method, the
+// ductility limit, the minimum reinforcement). Code asks the row, never the
+// key string; a code key outside the table has the explicit "no code" row.
 
+#include <span>
 #include <string_view>
 
 #include "model/problem.h"
@@ -39,6 +41,55 @@ struct CodeRules {
     return shear == ShearMethod::LrfdStrain || shear == ShearMethod::CsaStrain;
   }
 };
+
+enum class CodeFamily { None, Arema, Aashto, Lrfd, Aci, Csa, S6, Ohbdc, UserDefined };
+
+enum class UnitsPolicy {
+  Either,  // English or Metric
+  Metric,  // Metric only: choosing the code selects Metric; English selects Metric again
+  // "ohbdc": English selects Metric again, but choosing the code (which no
+  // menu offers) leaves the units as they are
+  MetricUnlessChosen,
+};
+
+// What the crack control inputs mean under the code's rule: each label's
+// caption (null: the label stays as it is) and which of the two optional
+// boxes are shown. `relabel` false: nothing changes (user-defined criteria).
+struct CrackInputs {
+  bool relabel = false;
+  const char* cover = nullptr;
+  const char* effArea = nullptr;
+  const char* expFactor = nullptr;
+  bool effAreaShown = false;
+  bool expFactorShown = false;
+};
+
+struct CodeText {
+  const char* menuAction = nullptr;   // objectName of its Code menu item; null: no item
+  const char* menuCaption = nullptr;  // null exactly when there is no item
+  const char* panel = nullptr;        // status panel text ("Code = ACI 318")
+  const char* longName = nullptr;     // the panel's tool tip
+  const char* reportLine = nullptr;   // the report's code line; null: none
+  CrackInputs crack;
+};
+
+struct CodeEdition {
+  std::string_view key;  // as in the input file
+  CodeFamily family = CodeFamily::None;
+  std::string_view edition;  // "" for the rules the family first had here
+  CodeText text;
+  UnitsPolicy units = UnitsPolicy::Either;
+  CodeRules rules;
+};
+
+// Every known key, in the Code menu's order (keys without an item last).
+std::span<const CodeEdition> Editions();
+// The row of a key; the "no code" row (family None, no texts, no rules) for
+// any other text.
+const CodeEdition& EditionOf(std::string_view codeKey);
+inline const CodeEdition& EditionOf(const Problem& p) {
+  return EditionOf(p.CodeKey);
+}
 
 const CodeRules& RulesOf(std::string_view codeKey);
 // True for the eight keys of the table, compared exactly.

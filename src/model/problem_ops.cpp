@@ -4,6 +4,7 @@
 
 #include "model/checked.h"
 #include "model/code_criteria.h"
+#include "model/code_rules.h"
 #include "model/materials.h"
 #include "model/numtext.h"
 #include "model/record_fields.h"
@@ -103,8 +104,9 @@ void SwitchUnits(Problem& p, const char* units) {
   ResetDimensions(p);
 }
 
+// A code that works in Metric units only: English selects Metric again.
 bool IsCanadian(const std::string& code) {
-  return code == code::OHBDC || code == code::S6 || code == code::CSA;
+  return EditionOf(code).units != UnitsPolicy::Either;
 }
 
 }  // namespace
@@ -127,7 +129,7 @@ void ChooseEnglish(Problem& p) {
 
 void ChooseCode(Problem& p, std::string_view key) {
   p.CodeKey = std::string(key);
-  if (p.CodeKey == code::S6 || p.CodeKey == code::CSA) {
+  if (EditionOf(p.CodeKey).units == UnitsPolicy::Metric) {
     p.Units = units::Metric;
     SetUnitFactors(p);
   }

@@ -15,6 +15,7 @@
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
 #include "commands/section_commands.h"
+#include "model/code_rules.h"
 #include "ui/about_window.h"
 #include "ui/code_parameters_window.h"
 #include "ui/define_calc_window.h"
@@ -45,55 +46,6 @@ const EnabledRow kEnabled[] = {
     {"mnuMC", false, false, true},         {"mnuSC", false, false, true},
     {"mnuSLS", false, false, true},        {"mnuFS", false, false, true},
     {"mnuCCS", false, false, true},
-};
-
-// The crack control inputs mean what the code's rule asks for; a null
-// caption leaves the label as it is. The cover box is always shown.
-struct CrackLabels {
-  const char* code;
-  const char* cover;
-  const char* effArea;
-  const char* expFactor;
-  bool effAreaShown;
-  bool expFactorShown;
-};
-
-const CrackLabels kCrackLabels[] = {
-    {code::AREMA,
-     "Conc Cover to Center of Bar:", "Effective Tension Area:", "Exposure Factor:", true, true},
-    {code::AASHTO,
-     "Conc Cover to Center of Bar:", "Effective Tension Area:", "Exposure Factor:", true, true},
-    {code::CSA, "Conc Cover to Center of Bar:", "Effective Tension Area:", "Exposure Factor:", true,
-     true},
-    {code::LRFD, "Conc Cover to Center of Bar:", nullptr, "Exposure Factor:", false, true},
-    {code::ACI, "Clear Concrete Cover:", nullptr, nullptr, false, false},
-    {code::S6, "Rebar x Load Type Factor:", "Rebar Diameter:", "Max Crack Width:", true, true},
-    {code::OHBDC, "Clear Concrete Cover:", "Clear Rebar Spacing:", "Exposure Factor:", true, true},
-};
-
-// The Code menu and status panel 3. "ohbdc" comes only from input files and
-// has no menu item.
-struct CodeItem {
-  const char* action;
-  const char* caption;
-  const char* key;
-  const char* panel;
-  const char* tip;
-};
-
-const CodeItem kCodes[] = {
-    {"mnuAREMA", "AREMA", code::AREMA, "Code = AREMA", "AREMA Manual for Railway Engineering"},
-    {"mnuAASHTO", "AASHTO", code::AASHTO, "Code = AASHTO", "AASHTO Bridge Design Specifications"},
-    {"mnuLRFD", "AASHTO LRFD", code::LRFD, "Code = AASHTO LRFD",
-     "AASHTO LRFD Bridge Design Specifications"},
-    {"mnuACI", "ACI 318", code::ACI, "Code = ACI 318",
-     "ACI-318 Building Code Requirements for Structural Concrete"},
-    {"mnuS6", "CAN/CSA-S6", code::S6, "Code = CAN/CSA-S6",
-     "CAN/CSA-S6 Canadian Highway Bridge Design Code"},
-    {"mnuCSA", "CSA-A23.3", code::CSA, "Code = CSA-A23.3",
-     "CSA A23.3 Design of Concrete Structures"},
-    {"mnuUD", "USER DEFINED", code::UD, "Code = USER DEFINED", "User Defined Criteria"},
-    {nullptr, nullptr, code::OHBDC, "Code = OHBDC", "OHBDC Ontario Highway Bridge Design Code"},
 };
 
 QRadioButton* Option(const char* name, const char* caption) {
@@ -280,10 +232,10 @@ void MainWindow::CreateMenus() {
   QMenu* codeMenu = Menu(bar, define, "mnuDefineCode", "&Code");
   codes_ = new QActionGroup(this);
   codes_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  for (const CodeItem& code : kCodes) {
-    if (code.action == nullptr) continue;
-    QAction* action =
-        item(codeMenu, code.action, code.caption, [this, &code] { OnCode(code.key); });
+  for (const CodeEdition& code : Editions()) {
+    if (code.text.menuAction == nullptr) continue;
+    QAction* action = item(codeMenu, code.text.menuAction, code.text.menuCaption,
+                           [this, &code] { OnCode(code.key); });
     action->setCheckable(true);
     codes_->addAction(action);
   }
@@ -406,8 +358,10 @@ void MainWindow::RefreshProblemType() {
 }
 
 void MainWindow::RefreshCrackControl() {
-  for (const CrackLabels& row : kCrackLabels) {
-    if (p_.CodeKey != row.code) continue;
+  // The crack control inputs mean what the code's rule asks for; a null
+  // caption leaves the label as it is. The cover box is always shown.
+  for (const CrackInputs& row : {EditionOf(p_).text.crack}) {
+    if (!row.relabel) continue;
     auto relabel = [this](const char* box, const char* caption, bool shown) {
       if (caption != nullptr) {
         Control<QLabel>(this, "lbl" + std::string(box).substr(3))->setText(caption);
@@ -421,12 +375,14 @@ void MainWindow::RefreshCrackControl() {
 }
 
 void MainWindow::RefreshCode() {
-  for (const CodeItem& code : kCodes) {
+  for (const CodeEdition& code : Editions()) {
     const bool current = p_.CodeKey == code.key;
-    if (code.action != nullptr) findChild<QAction*>(code.action)->setChecked(current);
+    if (code.text.menuAction != nullptr) {
+      findChild<QAction*>(code.text.menuAction)->setChecked(current);
+    }
     if (current) {
-      panels_[2]->setText(code.panel);
-      panels_[2]->setToolTip(code.tip);
+      panels_[2]->setText(code.text.panel);
+      panels_[2]->setToolTip(code.text.longName);
     }
   }
 }
@@ -482,7 +438,7 @@ void MainWindow::OnUnits(bool metric) {
   RefreshMainWindow();
 }
 
-void MainWindow::OnCode(const char* key) {
+void MainWindow::OnCode(std::string_view key) {
   ChooseCode(p_, key);
   RefreshMainWindow();
 }

@@ -77,7 +77,7 @@ class MainWindow : public QMainWindow, public MainView {
 
   void OnProblemType(ProblemOption option);
   void OnUnits(bool metric);
-  void OnCode(const char* key);
+  void OnCode(std::string_view key);
   void OnSectionType(int index);
   void OnSectionDimensions(bool marksSectionDefined);
   void OnBoxEdited(std::string_view box, EntryEffect effect);

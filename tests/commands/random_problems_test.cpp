@@ -17,6 +17,7 @@
 #include "files/input_file.h"
 #include "files/report.h"
 #include "model/code_criteria.h"
+#include "model/code_rules.h"
 #include "model/record_fields.h"
 #include "platform/recording_results.h"
 #include "platform/scripted_platform.h"
@@ -65,8 +66,7 @@ void ExpectReadable(std::string_view text) {
 TEST(RandomProblems, EveryCommandFinishesReadably) {
   std::mt19937 rng(20261207);
   for (int i = 0; i < 10000; ++i) {
-    const char* codes[] = {"aashto", "arema", "lrfd", "aci", "csa", "s6", "ohbdc", "ud"};
-    const char* code = codes[rng() % 8];
+    const std::string_view code = Editions()[rng() % Editions().size()].key;
     const Problem problem = RandomProblem(rng, code);
     Problem p = problem;
     ToolTips tips;

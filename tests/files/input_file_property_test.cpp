@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "files/input_file.h"
+#include "model/code_rules.h"
 #include "model/record_fields.h"
 
 namespace kestal {
@@ -45,11 +46,9 @@ Problem RandomProblem(std::mt19937& random) {
   }
   // Keys, a section type and selections the file can hold.
   static const char* const kUnits[] = {"English", "Metric"};
-  static const char* const kCodes[] = {"aashto", "arema", "lrfd",  "aci",
-                                       "csa",    "s6",    "ohbdc", "ud"};
   static const char* const kTypes[] = {"design", "Vdesign", "review"};
   p.Units = kUnits[random() % 2];
-  p.CodeKey = kCodes[random() % 8];
+  p.CodeKey = std::string(Editions()[random() % Editions().size()].key);
   p.ProblemType = kTypes[random() % 3];
   p.SectionType = static_cast<int32_t>(random() % 3);
   for (int32_t* selection : {&p.OutSectProp, &p.OutMomCap, &p.OutShearCap, &p.OutServLoad,
