@@ -1,6 +1,7 @@
 #include "analysis/crack_control.h"
 
 #include "model/checked.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -15,27 +16,27 @@ Real ZFactorStress(const Problem& p) {
 }  // namespace
 
 void CrackControl(Problem& p) {
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   const bool metric = p.Units == units::Metric;
   const Real fy = p.SteelStrength;
   const Real fs = p.ServSteelStressMax;
 
   // The service steel stress that enters the spacing (ACI, at most 2/3 fy)
   // and exposure (OHBDC, at most 240 MPa) rules.
-  if (key == code::ACI) {
+  if (key == CodeFamily::Aci) {
     const Real cap = Real(2) * fy / 3;
     Store(p.CrackControlStress, cap >= fs ? fs : cap);
-  } else if (key == code::OHBDC) {
+  } else if (key == CodeFamily::Ohbdc) {
     Store(p.CrackControlStress, Real(240) >= fs ? fs : Real(240));
   }
 
-  if (key == code::AASHTO || key == code::CSA) {
+  if (key == CodeFamily::Aashto || key == CodeFamily::Csa) {
     Store(p.CrackControlStress, ZFactorStress(p));
     if (Real(0.6) * fy < Real(p.CrackControlStress)) Store(p.CrackControlStress, Real(0.6) * fy);
-  } else if (key == code::AREMA) {
+  } else if (key == CodeFamily::Arema) {
     Store(p.CrackControlStress, ZFactorStress(p));
     if (Real(0.5) * fy < Real(p.CrackControlStress)) Store(p.CrackControlStress, Real(0.5) * fy);
-  } else if (key == code::ACI) {
+  } else if (key == CodeFamily::Aci) {
     // Bar spacing 15 in (40 ksi / fs) - 2.5 cc, at most 12 in (40 ksi / fs).
     const Real fsa = p.CrackControlStress;
     const Real cc = p.Cover;
@@ -48,7 +49,7 @@ void CrackControl(Problem& p) {
       if (Real(84000) / fsa < s) s = Real(84000) / fsa;
     }
     Store(p.MaxBarSpacing, s);
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     // The spacing rule is stated in inches and psi: Metric lengths and
     // stresses are converted on copies, and the spacing converted back.
     Real dc = p.Cover;
@@ -63,7 +64,7 @@ void CrackControl(Problem& p) {
     Real s = Real(700000) * p.ExpFactor / (betaS * fss) - Real(2) * dc;
     if (metric) s = s / p.InchPerLength;
     Store(p.MaxBarSpacing, s);
-  } else if (key == code::S6) {
+  } else if (key == CodeFamily::S6) {
     // Crack width = average crack spacing x bar and load factor x average
     // steel strain, with tension stiffening through (fscr / fs)^2.
     if (metric) {
@@ -78,7 +79,7 @@ void CrackControl(Problem& p) {
       Store(p.RebarStrain, fs / p.Er * (Real(1) - ratio * ratio));
       Store(p.CrackWidth, Real(p.CrackSpacing) * p.Cover * p.RebarStrain);
     }
-  } else if (key == code::OHBDC) {
+  } else if (key == CodeFamily::Ohbdc) {
     if (metric) {
       const Real m = Real(p.Moment40Crack) / p.MomentMax;
       Store(p.CompExpFactor,

@@ -1,6 +1,7 @@
 #include "analysis/fatigue.h"
 
 #include "model/checked.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -13,25 +14,25 @@ namespace kestal {
 void FatigueStress(Problem& p) {
   const Real fmin = p.ServSteelStressMin;
   const Real fy = p.SteelStrength;
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   const bool english = p.Units == units::English;
   const bool metric = p.Units == units::Metric;
 
-  if (key == code::AASHTO || key == code::AREMA) {
+  if (key == CodeFamily::Aashto || key == CodeFamily::Arema) {
     if (english) {
       Store(p.AllowStressRange, Real(21000) - Real(0.33) * fmin + 2400);
     } else if (metric) {
       Store(p.AllowStressRange, Real(145) - Real(0.33) * fmin + 16.5);
     }
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     if (english) {
       Store(p.AllowStressRange, (Real(24000) - Real(20000) * fmin / fy) / 1.5);
     } else if (metric) {
       Store(p.AllowStressRange, (Real(166) - Real(138) * fmin / fy) / 1.5);
     }
-  } else if (key == code::S6 || key == code::OHBDC) {
+  } else if (key == CodeFamily::S6 || key == CodeFamily::Ohbdc) {
     Store(p.AllowStressRange, 125);
-  } else if (key == code::ACI || key == code::CSA || key == code::UD) {
+  } else if (key == CodeFamily::Aci || key == CodeFamily::Csa || key == CodeFamily::UserDefined) {
     Store(p.AllowStressRange, 0);
   }
 

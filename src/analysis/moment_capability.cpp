@@ -229,11 +229,11 @@ void StressBlockLimits(Problem& p) {
     Store(p.MaxTSteelArea, Real(0.75) * asb);
   }
 
-  if (p.CodeKey == code::LRFD) {
+  if (EditionOf(p).family == CodeFamily::Lrfd) {
     Store(p.MaxCD, 0.42);
-  } else if (p.CodeKey == code::CSA) {
+  } else if (EditionOf(p).family == CodeFamily::Csa) {
     Store(p.MaxCD, Real(700) / (Real(p.SteelStrength) + 700));
-  } else if (p.CodeKey == code::OHBDC || p.CodeKey == code::S6) {
+  } else if (EditionOf(p).family == CodeFamily::Ohbdc || EditionOf(p).family == CodeFamily::S6) {
     Store(p.MaxCD, 0.5);
   }
 

@@ -34,7 +34,7 @@ void CanadianStrainAndSpacing(Problem& p, Real& ex, Real& sze) {
 }  // namespace
 
 void ConcreteShearStrength(Problem& p) {
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   Store(p.Beta, 0);
   Store(p.Theta, 0);
   Store(p.CrackSpacingSx, 0);
@@ -54,12 +54,12 @@ void ConcreteShearStrength(Problem& p) {
 
   // The strain methods take at least the moment that accompanies the shear
   // over the shear depth.
-  if (RulesOf(key).StrainShear()) {
+  if (RulesOf(p).StrainShear()) {
     Store(p.ShearMoment, Abs(Real(p.ShearUlt)) * dv / p.MomentArmFactor);
     if (Abs(Real(p.MomentUlt)) > Real(p.ShearMoment)) Store(p.ShearMoment, Abs(Real(p.MomentUlt)));
   }
 
-  if (RulesOf(key).shear == ShearMethod::Traditional) {
+  if (RulesOf(p).shear == ShearMethod::Traditional) {
     // Vc = (1.9 sqrt(f'c) + 2500 rho_w Vu d / Mu) bv d, with Vu d / Mu at
     // most 1 and Vc at most 3.5 sqrt(f'c) bv d (psi constants).
     const Real rootDiv = p.RootStressDivisor;
@@ -75,7 +75,7 @@ void ConcreteShearStrength(Problem& p) {
     }
     const Real limit = Real(3.5) * Sqrt(fc) / rootDiv * bv * d * p.VPhi / 1000;
     if (limit < Real(p.ConcShearCap)) Store(p.ConcShearCap, limit);
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     if (IsReviewWithoutShearSteel(p)) {
       // Crack spacing parameter of a section without stirrups, in inches:
       // sxe = 1.38 sx / (ag + 0.63) with sx = dv, at most 80 in.
@@ -89,13 +89,13 @@ void ConcreteShearStrength(Problem& p) {
       BetaThetaSearch(p);
     }
     Store(p.ConcShearCap, Real(p.VPhi) * p.Beta * Sqrt(fc) / p.RootStressDivisor * bv * dv / 1000);
-  } else if (key == code::CSA) {
+  } else if (key == CodeFamily::Csa) {
     Real ex, sze;
     CanadianStrainAndSpacing(p, ex, sze);
     Store(p.Theta, Real(29) + Real(7000) * ex);
     Store(p.Beta, Real(0.4) / (Real(1) + Real(1500) * ex) * (Real(1300) / (Real(1000) + sze)));
     Store(p.ConcShearCap, Real(p.PhiConc) * p.Beta * Sqrt(fc) * bv * dv / 1000);
-  } else if (key == code::S6) {
+  } else if (key == CodeFamily::S6) {
     Real ex, sze;
     CanadianStrainAndSpacing(p, ex, sze);
     Store(p.Theta, (Real(29) + Real(7000) * ex) * (Real(0.88) + sze / 2500));
@@ -105,16 +105,16 @@ void ConcreteShearStrength(Problem& p) {
 }
 
 void MaxShearStrength(Problem& p) {
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   const Real bv = p.WebWidthMin;
   const Real fc = p.ConcreteStrength;
-  if (RulesOf(key).shear == ShearMethod::Traditional) {
+  if (RulesOf(p).shear == ShearMethod::Traditional) {
     // Vs at most 8 sqrt(f'c) bv d on top of Vc.
     Store(p.MaxShearCap, Real(p.ConcShearCap) + Real(p.VPhi) * 8 * Sqrt(fc) / p.RootStressDivisor *
                                                     bv * p.DepthT / 1000);
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     Store(p.MaxShearCap, Real(p.VPhi) * 0.25 * fc * bv * p.ShearDepth / 1000);
-  } else if (key == code::CSA || key == code::S6) {
+  } else if (key == CodeFamily::Csa || key == CodeFamily::S6) {
     Store(p.MaxShearCap, Real(p.PhiConc) * 0.25 * fc * bv * p.ShearDepth / 1000);
   }
 }

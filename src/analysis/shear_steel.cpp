@@ -22,14 +22,14 @@ void LimitSpacing(Problem& p, Real limit) {
 // Av/s = (Vu - phi Vc) / (phi fy d), with cot(theta) of the truss angle for
 // the strain methods (hence tan(theta) in the numerator).
 void RequiredShearSteel(Problem& p) {
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   const Real excess = Real(p.ShearUlt) - p.ConcShearCap;
   const Real fy = p.SteelStrength;
-  if (RulesOf(key).shear == ShearMethod::Traditional) {
+  if (RulesOf(p).shear == ShearMethod::Traditional) {
     Store(p.VSteelArea, excess * p.KiloFactor / (Real(p.VPhi) * fy * p.DepthT));
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     Store(p.VSteelArea, excess * p.KiloFactor * TanTheta(p) / (Real(p.VPhi) * fy * p.ShearDepth));
-  } else if (RulesOf(key).shear == ShearMethod::CsaStrain) {
+  } else if (RulesOf(p).shear == ShearMethod::CsaStrain) {
     Store(p.VSteelArea,
           excess * p.KiloFactor * TanTheta(p) / (Real(p.PhiReinf) * fy * p.ShearDepth));
   } else {
@@ -44,25 +44,25 @@ void RequiredShearSteel(Problem& p) {
 }
 
 void MinimumShearSteel(Problem& p) {
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   const Real bv = p.WebWidthMin;
   const Real fy = p.SteelStrength;
   const Real fc = p.ConcreteStrength;
   const Real root = p.RootStressDivisor;
   const Real psi = p.PsiPerStress;
-  if (key == code::ACI) {
+  if (key == CodeFamily::Aci) {
     Store(p.MinShearSteel, Real(0.75) * Sqrt(fc) / root * bv / fy);
     const Real floor = Real(50) / psi * bv / fy;
     if (floor > Real(p.MinShearSteel)) Store(p.MinShearSteel, floor);
-  } else if (key == code::AASHTO) {
+  } else if (key == CodeFamily::Aashto) {
     Store(p.MinShearSteel, Real(50) / psi * bv / fy);
-  } else if (key == code::AREMA) {
+  } else if (key == CodeFamily::Arema) {
     Store(p.MinShearSteel, Real(60) / psi * bv / fy);
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     Store(p.MinShearSteel, Sqrt(fc) / root * bv / fy);
-  } else if (key == code::CSA) {
+  } else if (key == CodeFamily::Csa) {
     Store(p.MinShearSteel, Real(0.06) * Sqrt(fc) * bv / fy);
-  } else if (key == code::S6) {
+  } else if (key == CodeFamily::S6) {
     Store(p.MinShearSteel, Real(0.15) * p.Frup * bv / fy);
   }
 }
@@ -71,19 +71,19 @@ void MinimumShearSteel(Problem& p) {
 // stated in inches (24 in) or millimetres (600 mm, 300 mm) and are divided by
 // InchPerLength like every inch constant.
 void MaximumShearSpacing(Problem& p) {
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   const Real bv = p.WebWidthMin;
   const Real dv = p.ShearDepth;
   const Real fc = p.ConcreteStrength;
   const Real c = p.InchPerLength;
-  if (RulesOf(key).shear == ShearMethod::Traditional) {
+  if (RulesOf(p).shear == ShearMethod::Traditional) {
     const Real d = p.DepthT;
     Store(p.MaxShearSpacing, d / 2);
     const float level = ToFloat((Real(p.ShearUlt) - p.ConcShearCap) * 1000);
     if (Real(level) > Real(2) * p.VPhi * Sqrt(fc) / p.RootStressDivisor * bv * d) {
       Store(p.MaxShearSpacing, d / 4);
     }
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     Store(p.MaxShearSpacing, Real(0.8) * dv);
     LimitSpacing(p, Real(24) / c);
     const float level = ToFloat(Real(1000) * p.ShearUlt);
@@ -91,7 +91,7 @@ void MaximumShearSpacing(Problem& p) {
       Store(p.MaxShearSpacing, Real(0.4) * dv);
       LimitSpacing(p, Real(24) / c);
     }
-  } else if (key == code::CSA) {
+  } else if (key == CodeFamily::Csa) {
     Store(p.MaxShearSpacing, Real(0.7) * dv);
     LimitSpacing(p, Real(600) / c);
     const float level = ToFloat(Real(1000) * p.ShearUlt);
@@ -99,7 +99,7 @@ void MaximumShearSpacing(Problem& p) {
       Store(p.MaxShearSpacing, Real(0.35) * dv);
       LimitSpacing(p, Real(300) / c);
     }
-  } else if (key == code::S6) {
+  } else if (key == CodeFamily::S6) {
     Store(p.MaxShearSpacing, Real(0.75) * dv);
     LimitSpacing(p, Real(600) / c);
     const float level = ToFloat(Real(1000) * p.ShearUlt);
@@ -111,15 +111,15 @@ void MaximumShearSpacing(Problem& p) {
 }
 
 void ShearSteelStrength(Problem& p) {
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   const Real av = p.VSteelArea;
   const Real fy = p.SteelStrength;
   const Real s = p.sAv;
-  if (RulesOf(key).shear == ShearMethod::Traditional) {
+  if (RulesOf(p).shear == ShearMethod::Traditional) {
     Store(p.SteelShearCap, Real(p.VPhi) * av * fy * p.DepthT / (s * 1000));
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     Store(p.SteelShearCap, Real(p.VPhi) * av * fy * p.ShearDepth / (s * 1000 * TanTheta(p)));
-  } else if (RulesOf(key).shear == ShearMethod::CsaStrain) {
+  } else if (RulesOf(p).shear == ShearMethod::CsaStrain) {
     Store(p.SteelShearCap, Real(p.PhiReinf) * av * fy * p.ShearDepth / (s * 1000 * TanTheta(p)));
   }
 }
@@ -128,21 +128,21 @@ void ShearSteelStrength(Problem& p) {
 // component of the diagonal compression, (V - 0.5 Vs) cot(theta), with the
 // stirrup share at most the shear itself.
 void MinimumLongitudinalSteel(Problem& p) {
-  const std::string& key = p.CodeKey;
+  const CodeFamily key = EditionOf(p).family;
   const Real vu = p.ShearUlt;
   const Real f = p.MomentFactor;
   const Real dv = p.ShearDepth;
   const Real fy = p.SteelStrength;
-  if (RulesOf(key).shear == ShearMethod::Traditional) {
+  if (RulesOf(p).shear == ShearMethod::Traditional) {
     Store(p.MinLongSteel, 0);
-  } else if (key == code::LRFD) {
+  } else if (key == CodeFamily::Lrfd) {
     const Real phiV = p.VPhi;
     const Real t = p.SteelShearCap > p.ShearUlt
                        ? Abs(vu) / phiV - Real(0.5) * vu / phiV
                        : Abs(vu) / phiV - Real(0.5) * p.SteelShearCap / phiV;
     Store(p.MinLongSteel,
           (Abs(f * p.MomentUlt) / (dv * p.Phi) + Real(1000) * t / TanTheta(p)) / fy);
-  } else if (RulesOf(key).shear == ShearMethod::CsaStrain) {
+  } else if (RulesOf(p).shear == ShearMethod::CsaStrain) {
     const Real t = p.SteelShearCap > p.ShearUlt ? Abs(vu) - Real(0.5) * vu
                                                 : Abs(vu) - Real(0.5) * p.SteelShearCap;
     Store(p.MinLongSteel,

@@ -89,8 +89,8 @@ void RunDisplay(Session& s, int height, const FaultMessage& fault,
   for (const std::string& line : lines.all()) s.results.Print(line);
 }
 
-bool Is(const Problem& p, const char* key) {
-  return p.CodeKey == key;
+bool Is(const Problem& p, CodeFamily family) {
+  return EditionOf(p).family == family;
 }
 
 bool IsKnownShape(const Problem& p) {
@@ -234,7 +234,7 @@ void ShowShearCapability(Session& s) {
     }
     MomentCapability(p);
     ConcreteShearStrength(p);
-    if (Is(p, code::LRFD) && p.Beta == 0 && p.Theta == 0) {
+    if (Is(p, CodeFamily::Lrfd) && p.Beta == 0 && p.Theta == 0) {
       out.Blank();
       out.Text("*** Beta and Theta values not found for shear ***");
       return;

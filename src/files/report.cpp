@@ -25,8 +25,8 @@ namespace {
 
 constexpr const char* kDoubleRule = "====================================================";
 
-bool Is(const Problem& p, const char* key) {
-  return p.CodeKey == key;
+bool Is(const Problem& p, CodeFamily family) {
+  return EditionOf(p).family == family;
 }
 
 // The report as it grows. Each line is complete when added, so a calculation
@@ -108,7 +108,7 @@ class Composer {
     SectionProperties();
     if (option_ == ProblemOption::Design) {
       MomentDesign();
-    } else if (option_ == ProblemOption::VDesign && !Is(p_, code::UD)) {
+    } else if (option_ == ProblemOption::VDesign && !Is(p_, CodeFamily::UserDefined)) {
       ShearDesign();
     } else if (option_ == ProblemOption::Review) {
       Review();
@@ -349,7 +349,7 @@ class Composer {
     // The moment capability gives the effective shear depth.
     calc_.MomentCapability(p_);
     calc_.ConcreteShearStrength(p_);
-    if (Is(p_, code::LRFD) && p_.Beta == 0 && p_.Theta == 0) {
+    if (Is(p_, CodeFamily::Lrfd) && p_.Beta == 0 && p_.Theta == 0) {
       o.B();
       o.H("*** Beta and Theta values not found for shear ***");
       return;
@@ -498,7 +498,7 @@ class Composer {
   }
 
   void ShearReview() {
-    if (!HasShearInputs() || p_.OutShearCap <= 0 || Is(p_, code::UD)) return;
+    if (!HasShearInputs() || p_.OutShearCap <= 0 || Is(p_, CodeFamily::UserDefined)) return;
     auto& o = out_;
     o.H("S H E A R   R E V I E W   C A L C U L A T I O N S");
     o.H(kDoubleRule);
@@ -508,7 +508,7 @@ class Composer {
       return;
     }
     calc_.ConcreteShearStrength(p_);
-    if (Is(p_, code::LRFD) && p_.Beta == 0 && p_.Theta == 0) {
+    if (Is(p_, CodeFamily::Lrfd) && p_.Beta == 0 && p_.Theta == 0) {
       o.H("*** Beta and Theta values not found for shear ***");
       return;
     }

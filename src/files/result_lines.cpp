@@ -1,10 +1,11 @@
 #include "files/result_lines.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
 namespace {
-bool Is(const Problem& p, const char* key) {
-  return p.CodeKey == key;
+bool Is(const Problem& p, CodeFamily family) {
+  return EditionOf(p).family == family;
 }
 }  // namespace
 
@@ -28,14 +29,14 @@ FatigueLines FatigueResultLines(const Problem& p) {
   FatigueLines f;
   f.lines.push_back({"Steel stress range             = ", p.SteelStressRange});
   const ResultLine allowable{"Allowable fatigue stress range = ", p.AllowStressRange};
-  if (Is(p, code::LRFD) || Is(p, code::AASHTO) || Is(p, code::AREMA)) {
+  if (Is(p, CodeFamily::Lrfd) || Is(p, CodeFamily::Aashto) || Is(p, CodeFamily::Arema)) {
     // These allowable ranges are stated in English and Metric units only.
     if (p.Units == units::English || p.Units == units::Metric) {
       f.lines.push_back(allowable);
     } else {
       f.warning = "*** Allowable fatigue stress range requires English or Metric units ***";
     }
-  } else if (Is(p, code::S6) || Is(p, code::OHBDC)) {
+  } else if (Is(p, CodeFamily::S6) || Is(p, CodeFamily::Ohbdc)) {
     // 125 MPa, whatever the units.
     f.lines.push_back(allowable);
   }
@@ -43,27 +44,27 @@ FatigueLines FatigueResultLines(const Problem& p) {
 }
 
 bool CrackControlNeedsMetric(const Problem& p) {
-  return (Is(p, code::S6) || Is(p, code::OHBDC)) && p.Units != units::Metric;
+  return (Is(p, CodeFamily::S6) || Is(p, CodeFamily::Ohbdc)) && p.Units != units::Metric;
 }
 
 std::vector<ResultLine> CrackControlLines(const Problem& p) {
-  if (Is(p, code::AREMA) || Is(p, code::AASHTO) || Is(p, code::CSA)) {
+  if (Is(p, CodeFamily::Arema) || Is(p, CodeFamily::Aashto) || Is(p, CodeFamily::Csa)) {
     return {{"Concrete cover            = ", p.Cover, true},
             {"Effective tension area    = ", p.EffArea, true},
             {"Exposure factor           = ", p.ExpFactor, true},
             {"Maximum steel stress      = ", p.ServSteelStressMax},
             {"Allowable cracking stress = ", p.CrackControlStress}};
   }
-  if (Is(p, code::LRFD)) {
+  if (Is(p, CodeFamily::Lrfd)) {
     return {{"Concrete cover            = ", p.Cover, true},
             {"Exposure factor           = ", p.ExpFactor, true},
             {"Maximum rebar spacing     = ", p.MaxBarSpacing}};
   }
-  if (Is(p, code::ACI)) {
+  if (Is(p, CodeFamily::Aci)) {
     return {{"Clear concrete cover      = ", p.Cover, true},
             {"Maximum rebar spacing     = ", p.MaxBarSpacing}};
   }
-  if (Is(p, code::S6)) {
+  if (Is(p, CodeFamily::S6)) {
     return {{"Rebar x load type factor  = ", p.Cover, true},
             {"Rebar diameter            = ", p.EffArea, true},
             {"Average crack spacing     = ", p.CrackSpacing},
@@ -71,7 +72,7 @@ std::vector<ResultLine> CrackControlLines(const Problem& p) {
             {"Computed crack width      = ", p.CrackWidth},
             {"Maximum crack width       = ", p.ExpFactor}};
   }
-  if (Is(p, code::OHBDC)) {
+  if (Is(p, CodeFamily::Ohbdc)) {
     return {{"Clear concrete cover      = ", p.Cover, true},
             {"Clear rebar spacing       = ", p.EffArea, true},
             {"Moment at 40% fcrack      = ", p.Moment40Crack},

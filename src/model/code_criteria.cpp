@@ -3,6 +3,7 @@
 #include "model/checked.h"
 #include "model/materials.h"
 #include "model/numtext.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -32,28 +33,28 @@ struct Factors {
   float phiReinf;
 };
 
-bool MaterialRow(const std::string& code, bool english, MaterialDefaults& row) {
-  if (code == code::ACI) {
+bool MaterialRow(CodeFamily code, bool english, MaterialDefaults& row) {
+  if (code == CodeFamily::Aci) {
     row = english
               ? MaterialDefaults{4000, 60000, 29000000, 3605000, 170000, true, 1, 7.5, 1, 1, "0.0"}
               : MaterialDefaults{25, 420, 200000, 23500, 30000, true, 25, 0.7, 1, 1, "0.000"};
-  } else if (code == code::AASHTO || code == code::AREMA) {
+  } else if (code == CodeFamily::Aashto || code == CodeFamily::Arema) {
     row = english
               ? MaterialDefaults{4000, 60000, 29000000, 3605000, 170000, true, 1, 7.5, 1, 1, "0.0"}
               : MaterialDefaults{28, 420, 200000, 23500, 30000, true, 25, 7.5, 1, 12, "0.000"};
-  } else if (code == code::LRFD) {
+  } else if (code == CodeFamily::Lrfd) {
     // LRFD keeps the aggregate size the previous code or the user left.
     row = english
               ? MaterialDefaults{4000, 60000, 29000000, 3640000, 1, false, 0, 240, 1000, 1, "0.0"}
               : MaterialDefaults{28, 420, 200000, 24000, 1, false, 0, 0.63, 1, 1, "0.000"};
-  } else if (code == code::CSA) {
+  } else if (code == CodeFamily::Csa) {
     row = {25, 400, 200000, 22500, 30000, true, 20, 0.6, 1, 1, "0.000"};
-  } else if (code == code::OHBDC) {
+  } else if (code == CodeFamily::Ohbdc) {
     row = {30, 400, 200000, 27400, 30000, true, 20, 0.5, 1, 1, "0.000"};
-  } else if (code == code::S6) {
+  } else if (code == CodeFamily::S6) {
     // The exposure box holds the maximum crack width, 0.35 mm.
     row = {30, 400, 200000, 25650, 0.35f, true, 20, 0.4, 1, 1, "0.000"};
-  } else if (code == code::UD) {
+  } else if (code == CodeFamily::UserDefined) {
     // The user-defined row carries the rupture modulus to three decimals.
     row = english ? MaterialDefaults{4000, 60000, 29000000, 3605000, 170000, true,
                                      1,    7.5,   1,        1,       "0.000"}
@@ -64,14 +65,14 @@ bool MaterialRow(const std::string& code, bool english, MaterialDefaults& row) {
   return true;
 }
 
-Factors FactorRow(const std::string& code) {
-  if (code == code::ACI) return {0.9f, 0.75f, 0.003f, 1, 1};
-  if (code == code::LRFD) return {0.9f, 0.9f, 0.003f, 1, 1};
+Factors FactorRow(CodeFamily code) {
+  if (code == CodeFamily::Aci) return {0.9f, 0.75f, 0.003f, 1, 1};
+  if (code == CodeFamily::Lrfd) return {0.9f, 0.9f, 0.003f, 1, 1};
   // The Canadian codes work with material resistance factors and carry
   // member factors of 1.
-  if (code == code::CSA) return {1, 1, 0.0035f, 0.65f, 0.85f};
-  if (code == code::OHBDC) return {1, 1, 0.003f, 0.75f, 0.9f};
-  if (code == code::S6) return {1, 1, 0.0035f, 0.75f, 0.9f};
+  if (code == CodeFamily::Csa) return {1, 1, 0.0035f, 0.65f, 0.85f};
+  if (code == CodeFamily::Ohbdc) return {1, 1, 0.003f, 0.75f, 0.9f};
+  if (code == CodeFamily::S6) return {1, 1, 0.0035f, 0.75f, 0.9f};
   return {0.9f, 0.85f, 0.003f, 1, 1};  // "aashto", "arema", "ud"
 }
 
@@ -84,7 +85,7 @@ void StoreCsaBlockRatio(float& field, Real value) {
 }  // namespace
 
 void SetCodeDefaults(Problem& p) {
-  const std::string& code = p.CodeKey;
+  const CodeFamily code = EditionOf(p).family;
   MaterialDefaults row{};
   if (!MaterialRow(code, p.Units == units::English, row)) return;
 
@@ -102,7 +103,7 @@ void SetCodeDefaults(Problem& p) {
   const Factors factors = FactorRow(code);
   p.Phi = factors.phi;
   p.VPhi = factors.vPhi;
-  if (code == code::CSA || code == code::S6) {
+  if (code == CodeFamily::Csa || code == CodeFamily::S6) {
     StoreCsaBlockRatio(p.A1, Real(0.85) - Real(0.0015) * Real(p.ConcreteStrength));
     StoreCsaBlockRatio(p.B1, Real(0.97) - Real(0.0025) * Real(p.ConcreteStrength));
   } else {
@@ -113,7 +114,7 @@ void SetCodeDefaults(Problem& p) {
   p.PhiConc = factors.phiConc;
   p.PhiReinf = factors.phiReinf;
   // The S6 crack width rule's bar-and-load-type factor.
-  if (code == code::S6) p.Cover = 1.7f;
+  if (code == CodeFamily::S6) p.Cover = 1.7f;
 }
 
 }  // namespace kestal

@@ -4,6 +4,7 @@
 
 #include "model/checked.h"
 #include "model/numtext.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -49,38 +50,38 @@ void SetModularRatio(Problem& p) {
 
 void SetMaterialFromStrength(Problem& p) {
   const bool english = p.Units == units::English;
-  const std::string& code = p.CodeKey;
+  const CodeFamily code = EditionOf(p).family;
 
   p.A1 = 0.85f;
 
   const Real fc = Real(p.ConcreteStrength);
-  if ((code == code::ACI || code == code::AASHTO || code == code::AREMA) && english) {
+  if ((code == CodeFamily::Aci || code == CodeFamily::Aashto || code == CodeFamily::Arema) && english) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 4000) * 0.05 / 1000);
     StoreRounded(p.Ec, Real(57000) * Sqrt(fc), "0.");
     StoreRounded(p.Frup, Real(7.5) * Sqrt(fc), "0.0");
-  } else if (code == code::ACI) {
+  } else if (code == CodeFamily::Aci) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 30) * 0.05 / 7);
     StoreRounded(p.Ec, Real(4700) * Sqrt(fc), "0.");
     StoreRounded(p.Frup, Real(0.7) * Sqrt(fc), "0.000");
-  } else if (code == code::AASHTO || code == code::AREMA) {
+  } else if (code == CodeFamily::Aashto || code == CodeFamily::Arema) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 28) * 0.05 / 7);
     StoreRounded(p.Ec, Real(4700) * Sqrt(fc), "0.");
     // 7.5 sqrt(f'c) in psi, its coefficient brought to MPa.
     StoreRounded(p.Frup, Real(7.5) * Sqrt(fc) / 12, "0.000");
-  } else if (code == code::LRFD && english) {
+  } else if (code == CodeFamily::Lrfd && english) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 4000) * 0.05 / 1000);
     // The LRFD moduli are written with f'c in ksi.
     StoreRounded(p.Ec, Real(1820000) * Sqrt(fc / 1000), "0.");
     StoreRounded(p.Frup, Real(240) * Sqrt(fc / 1000), "0.0");
-  } else if (code == code::LRFD) {
+  } else if (code == CodeFamily::Lrfd) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 28) * 0.05 / 7);
     StoreRounded(p.Ec, Real(4800) * Sqrt(fc), "0.");
     StoreRounded(p.Frup, Real(0.63) * Sqrt(fc), "0.000");
-  } else if (code == code::OHBDC) {
+  } else if (code == CodeFamily::Ohbdc) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 30) * 0.08 / 10);
     StoreRounded(p.Ec, Real(5000) * Sqrt(fc), "0.");
     StoreRounded(p.Frup, Real(0.5) * Sqrt(fc), "0.000");
-  } else if (code == code::CSA) {
+  } else if (code == CodeFamily::Csa) {
     StoreAtLeast067(p.A1, Real(0.85) - Real(0.0015) * fc);
     StoreAtLeast067(p.B1, Real(0.97) - Real(0.0025) * fc);
     // Above 40 MPa the modulus follows the high-strength formula, for normal
@@ -91,7 +92,7 @@ void SetMaterialFromStrength(Problem& p) {
       StoreRounded(p.Ec, (Real(3300) * Sqrt(fc) + 6900) * Pow(Real(2400) / 2300, 1.5), "0.");
     }
     StoreRounded(p.Frup, Real(0.6) * Sqrt(fc), "0.000");
-  } else if (code == code::S6) {
+  } else if (code == CodeFamily::S6) {
     StoreAtLeast067(p.A1, Real(0.85) - Real(0.0015) * fc);
     StoreAtLeast067(p.B1, Real(0.97) - Real(0.0025) * fc);
     // Concrete density 2450 kg/m^3 against the reference 2300.

@@ -138,7 +138,7 @@ void ChooseCode(Problem& p, std::string_view key) {
 
 void EnterConcreteStrength(Problem& p, std::string_view text) {
   p.ConcreteStrength = EntryValue(text);
-  if (p.CodeKey != code::UD && p.ConcreteStrength > 0) SetMaterialFromStrength(p);
+  if (EditionOf(p).family != CodeFamily::UserDefined && p.ConcreteStrength > 0) SetMaterialFromStrength(p);
 }
 
 EntryEffect EnterBoxText(Problem& p, std::string_view box, std::string_view text) {
@@ -148,7 +148,7 @@ EntryEffect EnterBoxText(Problem& p, std::string_view box, std::string_view text
     } catch (const CalcError&) {
       return EntryEffect::MaterialsFault;
     }
-    return p.CodeKey != code::UD && p.ConcreteStrength > 0 ? EntryEffect::MaterialsDerived
+    return EditionOf(p).family != CodeFamily::UserDefined && p.ConcreteStrength > 0 ? EntryEffect::MaterialsDerived
                                                            : EntryEffect::FieldOnly;
   }
   if (const BoxField* field = FindBox(box)) p.*(field->field) = EntryValue(text);

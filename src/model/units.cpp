@@ -1,4 +1,5 @@
 #include "model/units.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -72,8 +73,8 @@ struct CrackTips {
   const char* expFactor;
 };
 
-CrackTips CrackControlTips(const std::string& code, bool english) {
-  if (code == code::AREMA || code == code::AASHTO || code == code::CSA) {
+CrackTips CrackControlTips(CodeFamily code, bool english) {
+  if (code == CodeFamily::Arema || code == CodeFamily::Aashto || code == CodeFamily::Csa) {
     if (english) {
       return {"Concrete cover to center of rebar in inches", "Effective tension area in inches^2",
               "Exposure factor in lbs/inch"};
@@ -81,22 +82,22 @@ CrackTips CrackControlTips(const std::string& code, bool english) {
     return {"Concrete cover to center of rebar in millimeters", "Effective tension area in mm^2",
             "Exposure factor in N/mm"};
   }
-  if (code == code::LRFD) {
+  if (code == CodeFamily::Lrfd) {
     return {english ? "Concrete cover to center of rebar in inches"
                     : "Concrete cover to center of rebar in millimeters",
             nullptr, "Exposure factor"};
   }
-  if (code == code::ACI) {
+  if (code == CodeFamily::Aci) {
     return {english ? "Clear concrete cover to rebar in inches"
                     : "Clear concrete cover to rebar in millimeters",
             nullptr, nullptr};
   }
-  if (code == code::OHBDC || code == code::S6) {
+  if (code == CodeFamily::Ohbdc || code == CodeFamily::S6) {
     if (english) {
       return {"Clear concrete cover to rebar in inches", "Clear spacing between rebars in inches",
               "Exposure factor in lbs/inch"};
     }
-    if (code == code::OHBDC) {
+    if (code == CodeFamily::Ohbdc) {
       return {"Clear concrete cover to rebar in millimeters",
               "Clear spacing between rebars in millimeters", "Exposure factor in N/mm"};
     }
@@ -134,7 +135,7 @@ void SetToolTips(const Problem& p, ToolTips& tips) {
   const bool english = p.Units == units::English;
   for (const UnitTip& tip : kUnitTips) tips[tip.control] = english ? tip.english : tip.metric;
 
-  const CrackTips crack = CrackControlTips(p.CodeKey, english);
+  const CrackTips crack = CrackControlTips(EditionOf(p).family, english);
   if (crack.cover != nullptr) tips["txtCover"] = crack.cover;
   if (crack.effArea != nullptr) tips["txtEffArea"] = crack.effArea;
   if (crack.expFactor != nullptr) tips["txtExpFactor"] = crack.expFactor;
