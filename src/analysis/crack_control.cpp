@@ -44,6 +44,10 @@ void CrackControl(Problem& p) {
     if (p.Units == units::English) {
       s = Real(600000) / fsa - Real(2.5) * cc;
       if (Real(480000) / fsa < s) s = Real(480000) / fsa;
+    } else if (RulesOf(p).aci == AciForms::Aci19) {
+      // ACI 318-19 Table 24.3.2: s = 380 (280 / fs) - 2.5 cc <= 300 (280 / fs), mm and MPa.
+      s = Real(380) * (Real(280) / fsa) - Real(2.5) * cc;
+      if (Real(300) * (Real(280) / fsa) < s) s = Real(300) * (Real(280) / fsa);
     } else {
       s = Real(105000) / fsa - Real(2.5) * cc;
       if (Real(84000) / fsa < s) s = Real(84000) / fsa;

@@ -2,6 +2,7 @@
 
 #include "analysis/section_shape.h"
 #include "model/checked.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -10,6 +11,37 @@ namespace {
 // The larger root of a x^2 + b x + c = 0.
 Real LargerRoot(Real a, Real b, Real c) {
   return (-b + Sqrt(b * b - 4 * a * c)) / (2 * a);
+}
+
+}  // namespace
+
+namespace {
+
+// Effective inertia for the service moment: Ig while the section is
+// uncracked, else interpolated by (Mcr / Ma)^3 with no further cap.
+void BransonInertia(Problem& p) {
+  const float ma = p.MomentMax;
+  if (ma <= 0 || ma < p.CrackMoment) {
+    p.EffInertia = p.GrossInertia;
+  } else {
+    const Real ratio = Real(p.CrackMoment) / ma;
+    const Real r = ratio * ratio * ratio;
+    Store(p.EffInertia, r * p.GrossInertia + (1 - r) * p.CrackedInertia);
+  }
+}
+
+// ACI 318-19 Table 24.2.3.5: Ie = Ig for Ma <= (2/3) Mcr, else
+// Ie = Icr / (1 - ((2/3) Mcr / Ma)^2 (1 - Icr / Ig)).
+void Aci19Inertia(Problem& p) {
+  const Real ma = p.MomentMax;
+  const Real mcr = Real(2) / 3 * p.CrackMoment;
+  if (ma <= 0 || ma <= mcr) {
+    p.EffInertia = p.GrossInertia;
+    return;
+  }
+  const Real ratio = mcr / ma;
+  const Real icr = p.CrackedInertia;
+  Store(p.EffInertia, icr / (1 - ratio * ratio * (1 - icr / p.GrossInertia)));
 }
 
 }  // namespace
@@ -53,15 +85,11 @@ void SectionInertias(Problem& p) {
     Store(p.CrackMoment, Real(p.Frup) * p.SectModulus / 1000000);
   }
 
-  // Effective inertia for the service moment: Ig while the section is
-  // uncracked, else interpolated by (Mcr / Ma)^3 with no further cap.
-  const float ma = p.MomentMax;
-  if (ma <= 0 || ma < p.CrackMoment) {
-    p.EffInertia = p.GrossInertia;
-  } else {
-    const Real ratio = Real(p.CrackMoment) / ma;
-    const Real r = ratio * ratio * ratio;
-    Store(p.EffInertia, r * p.GrossInertia + (1 - r) * p.CrackedInertia);
+  switch (RulesOf(p).effInertia) {
+    case EffInertia::BransonCubic:
+      return BransonInertia(p);
+    case EffInertia::TwoThirdsCracking:
+      return Aci19Inertia(p);
   }
 }
 

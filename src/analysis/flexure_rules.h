@@ -28,6 +28,14 @@ void StoreWebWidthMin(Problem& p);
 // and 4/3 Mu.
 void StoreMinDesignMoment(Problem& p);
 
+// The least net tensile strain a beam may have at its nominal strength:
+// the code's constant, or, under ACI 318-19, that of a tension-controlled
+// section, fy / Es + 0.003.
+float MinimumNetStrain(const Problem& p);
+
+// The flexure reduction factor of the net tensile strain `et`.
+Real FlexurePhiOfStrain(const Problem& p, Real et);
+
 // ACI minimum area by formula, AsMinCode, on bw = WebWidthMin:
 // 3 sqrt(f'c) bw d / fy but not less than 200 bw d / fy in psi, or
 // sqrt(f'c) bw d / (4 fy) but not less than 1.4 bw d / fy in MPa.

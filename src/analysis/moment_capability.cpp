@@ -127,11 +127,59 @@ void StoreMinDesignMoment(Problem& p) {
   if (ToFloat(fourThirds) < p.CrackMoment12) Store(p.MinDesignMoment, fourThirds);
 }
 
+namespace {
+
+// ACI 318-19 21.2.2.1: eps_ty = fy / Es.
+Real YieldStrain(const Problem& p) {
+  return Real(p.SteelStrength) / p.Er;
+}
+
+// ACI 318-19 Table 21.2.2: phi = 0.65 for eps_t <= eps_ty (compression-
+// controlled), the tension-controlled Phi for eps_t >= eps_ty + 0.003, and
+// linear between; Phi is 0.90 by default.
+Real Aci19FlexurePhi(const Problem& p, Real et) {
+  const Real ety = YieldStrain(p);
+  if (et <= ety) return 0.65;
+  if (et >= ety + 0.003) return p.Phi;
+  return Real(0.65) + (Real(p.Phi) - 0.65) * (et - ety) / 0.003;
+}
+
+// ACI 318-19 Table 20.2.2.4(a): fy at most 80,000 psi (550 MPa) for flexure.
+Real Aci19FlexureYield(const Problem& p) {
+  const Real cap = p.Units == units::English ? 80000 : 550;
+  return Real(p.SteelStrength) < cap ? Real(p.SteelStrength) : cap;
+}
+
+}  // namespace
+
+float MinimumNetStrain(const Problem& p) {
+  const CodeRules& rules = RulesOf(p);
+  switch (rules.flexurePhi) {
+    case FlexurePhi::Constant:
+      return rules.minStrain;
+    case FlexurePhi::NetTensileStrain:
+      // ACI 318-19 9.3.3.1: nonprestressed beams tension-controlled (Table 21.2.2).
+      return ToFloat(YieldStrain(p) + 0.003);
+  }
+  return rules.minStrain;
+}
+
+Real FlexurePhiOfStrain(const Problem& p, Real et) {
+  switch (RulesOf(p).flexurePhi) {
+    case FlexurePhi::Constant:
+      return p.Phi;
+    case FlexurePhi::NetTensileStrain:
+      return Aci19FlexurePhi(p, et);
+  }
+  return p.Phi;
+}
+
 void StoreAciMinimumArea(Problem& p) {
   const Real bw = p.WebWidthMin;
   const Real d = p.DepthT;
   const Real fc = p.ConcreteStrength;
-  const Real fy = p.SteelStrength;
+  // ACI 318-19 9.6.1.2 with fy of Table 20.2.2.4(a); the earlier editions, fy as given.
+  const Real fy = RulesOf(p).aci == AciForms::Aci19 ? Aci19FlexureYield(p) : Real(p.SteelStrength);
   if (p.Units == units::English) {
     Store(p.AsMinCode, 3 * Sqrt(fc) * bw * d / fy);
     const Real floor = 200 * bw * d / fy;
@@ -194,6 +242,12 @@ void MomentCapability(Problem& p) {
   // the limit by its own area.
   StressBlockLimits(p);
   Store(p.MaxTSteelArea, Real(p.MaxTSteelArea) + p.CSteelArea);
+
+  // Mn computed with Phi, then the factor of the net tensile strain.
+  if (s.known && RulesOf(p).flexurePhi == FlexurePhi::NetTensileStrain) {
+    Store(p.PhiUsed, FlexurePhiOfStrain(p, p.TSteelStrain));
+    Store(p.MomentCap, Real(p.MomentCap) / p.Phi * p.PhiUsed);
+  }
 
   if (!RulesOf(p).minimumAreaByFormula) {
     StoreMinDesignMoment(p);

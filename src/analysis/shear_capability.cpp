@@ -1,6 +1,7 @@
 #include "analysis/shear_capability.h"
 
 #include "analysis/beta_theta.h"
+#include "analysis/shear_steel.h"
 #include "model/checked.h"
 #include "model/code_rules.h"
 
@@ -31,6 +32,43 @@ void CanadianStrainAndSpacing(Problem& p, Real& ex, Real& sze) {
   Store(p.CrackSpacingSx, sze);
 }
 
+// Whether the stirrups meet Av,min: a design provides at least Av,min; a
+// review compares Av / s with it.
+bool MeetsAci19MinShearSteel(const Problem& p) {
+  if (p.ProblemType != problem_type::Review) return true;
+  return p.sAv > 0 && Real(p.VSteelArea) / p.sAv >= Real(Aci19MinShearSteel(p));
+}
+
+// ACI 318-19 Table 22.5.5.1, lambda = 1 and Nu = 0: with Av >= Av,min the
+// larger of (a) 2 sqrt(f'c) bw d and (b) 8 rho_w^(1/3) sqrt(f'c) bw d; with
+// Av < Av,min (c) 8 lambda_s rho_w^(1/3) sqrt(f'c) bw d; SI 0.17, 0.66.
+void Aci19ConcreteShear(Problem& p, Real bw, Real d, Real fc, Real rhoW) {
+  const bool english = p.Units == units::English;
+  const bool withMinimum = MeetsAci19MinShearSteel(p);
+  // 22.5.3.1, 22.5.3.2: sqrt(f'c) at most 100 psi (8.3 MPa) unless Av >= Av,min.
+  Real root = Sqrt(fc);
+  const Real rootLimit = english ? Real(100) : Real(8.3);
+  if (!withMinimum && root > rootLimit) root = rootLimit;
+  const Real rhoRoot = Pow(rhoW, 1.0 / 3);
+  Real vc;
+  if (withMinimum) {
+    const Real a = (english ? Real(2) : Real(0.17)) * root;
+    const Real b = (english ? Real(8) : Real(0.66)) * rhoRoot * root;
+    vc = a > b ? a : b;
+    Store(p.SizeEffect, 0);
+  } else {
+    // 22.5.5.1.3: lambda_s = sqrt(2 / (1 + d / 10)) <= 1, d in in. (sqrt(2 / (1 + 0.004 d)), mm).
+    Real sizeEffect = Sqrt(Real(2) / (english ? Real(1) + d / 10 : Real(1) + Real(0.004) * d));
+    if (sizeEffect > 1) sizeEffect = 1;
+    Store(p.SizeEffect, sizeEffect);
+    vc = (english ? Real(8) : Real(0.66)) * p.SizeEffect * rhoRoot * root;
+  }
+  // 22.5.5.1.1: Vc at most 5 sqrt(f'c) bw d (0.42 in MPa).
+  const Real limit = (english ? Real(5) : Real(0.42)) * root;
+  if (vc > limit) vc = limit;
+  Store(p.ConcShearCap, Real(p.VPhi) * vc * bw * d / 1000);
+}
+
 }  // namespace
 
 void ConcreteShearStrength(Problem& p) {
@@ -59,7 +97,9 @@ void ConcreteShearStrength(Problem& p) {
     if (Abs(Real(p.MomentUlt)) > Real(p.ShearMoment)) Store(p.ShearMoment, Abs(Real(p.MomentUlt)));
   }
 
-  if (RulesOf(p).shear == ShearMethod::Traditional) {
+  if (RulesOf(p).vc == TraditionalVc::Aci19Table) {
+    Aci19ConcreteShear(p, bv, d, fc, rhoW);
+  } else if (RulesOf(p).shear == ShearMethod::Traditional) {
     // Vc = (1.9 sqrt(f'c) + 2500 rho_w Vu d / Mu) bv d, with Vu d / Mu at
     // most 1 and Vc at most 3.5 sqrt(f'c) bv d (psi constants).
     const Real rootDiv = p.RootStressDivisor;
@@ -108,7 +148,11 @@ void MaxShearStrength(Problem& p) {
   const CodeFamily key = EditionOf(p).family;
   const Real bv = p.WebWidthMin;
   const Real fc = p.ConcreteStrength;
-  if (RulesOf(p).shear == ShearMethod::Traditional) {
+  if (RulesOf(p).aci == AciForms::Aci19) {
+    // ACI 318-19 22.5.1.2: Vu <= phi (Vc + 8 sqrt(f'c) bw d), 0.66 in MPa.
+    const Real k = p.Units == units::English ? Real(8) : Real(0.66);
+    Store(p.MaxShearCap, Real(p.ConcShearCap) + Real(p.VPhi) * k * Sqrt(fc) * bv * p.DepthT / 1000);
+  } else if (RulesOf(p).shear == ShearMethod::Traditional) {
     // Vs at most 8 sqrt(f'c) bv d on top of Vc.
     Store(p.MaxShearCap, Real(p.ConcShearCap) + Real(p.VPhi) * 8 * Sqrt(fc) / p.RootStressDivisor *
                                                     bv * p.DepthT / 1000);

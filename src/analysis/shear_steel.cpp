@@ -17,7 +17,31 @@ void LimitSpacing(Problem& p, Real limit) {
   if (limit < Real(p.MaxShearSpacing)) Store(p.MaxShearSpacing, limit);
 }
 
+bool IsAci19(const Problem& p) {
+  return RulesOf(p).aci == AciForms::Aci19;
+}
+
+// The yield strength of the stirrups in the shear rules.
+Real StirrupYield(const Problem& p) {
+  return IsAci19(p) ? Real(Aci19ShearYield(p)) : Real(p.SteelStrength);
+}
+
 }  // namespace
+
+double Aci19ShearYield(const Problem& p) {
+  const double cap = p.Units == units::English ? 60000 : 420;
+  return p.SteelStrength < cap ? p.SteelStrength : cap;
+}
+
+double Aci19MinShearSteel(const Problem& p) {
+  const Real bw = p.WebWidthMin;
+  const Real fc = p.ConcreteStrength;
+  const Real fyt = Aci19ShearYield(p);
+  const bool english = p.Units == units::English;
+  const Real root = english ? Real(0.75) * Sqrt(fc) : Real(0.062) * Sqrt(fc);
+  const Real floor = english ? Real(50) : Real(0.35);
+  return ((root > floor ? root : floor) * bw / fyt).value();
+}
 
 // Av/s = (Vu - phi Vc) / (phi fy d), with cot(theta) of the truss angle for
 // the strain methods (hence tan(theta) in the numerator).
@@ -26,7 +50,8 @@ void RequiredShearSteel(Problem& p) {
   const Real excess = Real(p.ShearUlt) - p.ConcShearCap;
   const Real fy = p.SteelStrength;
   if (RulesOf(p).shear == ShearMethod::Traditional) {
-    Store(p.VSteelArea, excess * p.KiloFactor / (Real(p.VPhi) * fy * p.DepthT));
+    // ACI 318-19 22.5.8.5.3: Vs = Av fyt d / s, fyt of Table 20.2.2.4(a).
+    Store(p.VSteelArea, excess * p.KiloFactor / (Real(p.VPhi) * StirrupYield(p) * p.DepthT));
   } else if (key == CodeFamily::Lrfd) {
     Store(p.VSteelArea, excess * p.KiloFactor * TanTheta(p) / (Real(p.VPhi) * fy * p.ShearDepth));
   } else if (RulesOf(p).shear == ShearMethod::CsaStrain) {
@@ -50,7 +75,9 @@ void MinimumShearSteel(Problem& p) {
   const Real fc = p.ConcreteStrength;
   const Real root = p.RootStressDivisor;
   const Real psi = p.PsiPerStress;
-  if (key == CodeFamily::Aci) {
+  if (IsAci19(p)) {
+    Store(p.MinShearSteel, Aci19MinShearSteel(p));
+  } else if (key == CodeFamily::Aci) {
     Store(p.MinShearSteel, Real(0.75) * Sqrt(fc) / root * bv / fy);
     const Real floor = Real(50) / psi * bv / fy;
     if (floor > Real(p.MinShearSteel)) Store(p.MinShearSteel, floor);
@@ -76,7 +103,19 @@ void MaximumShearSpacing(Problem& p) {
   const Real dv = p.ShearDepth;
   const Real fc = p.ConcreteStrength;
   const Real c = p.InchPerLength;
-  if (RulesOf(p).shear == ShearMethod::Traditional) {
+  if (IsAci19(p)) {
+    // ACI 318-19 Table 9.7.6.2.2: d/2 and 24 in. (600 mm); d/4 and 12 in.
+    // (300 mm) where Vs > 4 sqrt(f'c) bw d (0.33 sqrt(f'c) bw d in MPa).
+    const bool english = p.Units == units::English;
+    const Real d = p.DepthT;
+    Store(p.MaxShearSpacing, d / 2);
+    LimitSpacing(p, english ? Real(24) : Real(600));
+    const Real vs = (Real(p.ShearUlt) - p.ConcShearCap) * 1000 / p.VPhi;
+    if (vs > (english ? Real(4) : Real(0.33)) * Sqrt(fc) * bv * d) {
+      Store(p.MaxShearSpacing, d / 4);
+      LimitSpacing(p, english ? Real(12) : Real(300));
+    }
+  } else if (RulesOf(p).shear == ShearMethod::Traditional) {
     const Real d = p.DepthT;
     Store(p.MaxShearSpacing, d / 2);
     const float level = ToFloat((Real(p.ShearUlt) - p.ConcShearCap) * 1000);
@@ -116,7 +155,8 @@ void ShearSteelStrength(Problem& p) {
   const Real fy = p.SteelStrength;
   const Real s = p.sAv;
   if (RulesOf(p).shear == ShearMethod::Traditional) {
-    Store(p.SteelShearCap, Real(p.VPhi) * av * fy * p.DepthT / (s * 1000));
+    // ACI 318-19 22.5.8.5.3: Vs = Av fyt d / s, fyt of Table 20.2.2.4(a).
+    Store(p.SteelShearCap, Real(p.VPhi) * av * StirrupYield(p) * p.DepthT / (s * 1000));
   } else if (key == CodeFamily::Lrfd) {
     Store(p.SteelShearCap, Real(p.VPhi) * av * fy * p.ShearDepth / (s * 1000 * TanTheta(p)));
   } else if (RulesOf(p).shear == ShearMethod::CsaStrain) {

@@ -9,6 +9,14 @@ namespace kestal {
 // Rule 1: required Av/s into VSteelArea, rounded "#.####" (English) or "#.##"
 // (Metric).
 void RequiredShearSteel(Problem& p);
+// ACI 318-19 9.6.3.4: Av,min / s = max(0.75 sqrt(f'c), 50) bw / fyt in psi,
+// max(0.062 sqrt(f'c), 0.35) bw / fyt in MPa, fyt at most 60,000 psi (420
+// MPa) by Table 20.2.2.4(a).
+double Aci19MinShearSteel(const Problem& p);
+
+// ACI 318-19 Table 20.2.2.4(a): fyt at most 60,000 psi (420 MPa) for shear.
+double Aci19ShearYield(const Problem& p);
+
 // Rule 2: MinShearSteel.
 void MinimumShearSteel(Problem& p);
 // Rule 3: MaxShearSpacing.

@@ -75,6 +75,9 @@ void DesignTensionSteel(Problem& p) {
   }
 
   StressBlockLimits(p);
+  if (RulesOf(p).flexurePhi == FlexurePhi::NetTensileStrain) {
+    Store(p.PhiUsed, FlexurePhiOfStrain(p, p.TSteelStrain));
+  }
 
   // The area is given to three decimals of in^2 or in whole mm^2.
   if (p.Units == units::English) {

@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "analysis/flexure_rules.h"
 #include "analysis/moment_capability.h"
 #include "analysis/shear_capability.h"
 #include "analysis/shear_steel.h"
@@ -35,6 +36,15 @@ void CalcTensionSteel(Session& s) {
     DesignTensionSteel(p);
     // The design ends by showing its area in the tensile steel box.
     s.view.RefreshBox("txtTSteelArea");
+    // ACI 318-19 9.3.3.1: the area that reaches the moment is not
+    // tension-controlled; tension steel alone is no design.
+    if (RulesOf(p).flexurePhi == FlexurePhi::NetTensileStrain &&
+        p.TSteelStrain < MinimumNetStrain(p)) {
+      s.platform.MessageBox("Section needs compression steel or a larger size", Icon::Exclamation,
+                            kTensionTitle);
+      s.view.RefreshMainWindow();
+      return;
+    }
     if (p.Units == units::English) {
       s.platform.MessageBox("Required As = " + MessageForm(p.TSteelArea) + " in^2",
                             Icon::Information, kTensionTitle);

@@ -8,6 +8,7 @@
 #include "analysis/crack_control.h"
 #include "analysis/cracked_section.h"
 #include "analysis/fatigue.h"
+#include "analysis/flexure_rules.h"
 #include "analysis/gross_section.h"
 #include "analysis/moment_capability.h"
 #include "analysis/service_stress.h"
@@ -152,8 +153,11 @@ void ShowMomentCapability(Session& s) {
         out.Text("*** Maximum tensile steel area is exceeded ***");
     } else if (rules.ductility == Ductility::MinStrain) {
       out.Value("Strain in tensile steel     = ", p.TSteelStrain);
-      out.Value("Minimum strain              = ", rules.minStrain);
-      if (p.TSteelStrain < rules.minStrain) out.Text("*** Tensile steel strain is too low ***");
+      out.Value("Minimum strain              = ", MinimumNetStrain(p));
+      if (rules.flexurePhi == FlexurePhi::NetTensileStrain) {
+        out.Value("Flexure reduction factor used = ", p.PhiUsed);
+      }
+      if (p.TSteelStrain < MinimumNetStrain(p)) out.Text("*** Tensile steel strain is too low ***");
     } else {
       out.Value("c/d                         = ", p.CDRatio);
       // Only the codes with a maximum c/d compare with it; the user-defined
@@ -243,6 +247,9 @@ void ShowShearCapability(Session& s) {
     out.Heading("S H E A R   C A P A B I L I T Y:");
     out.Value("Effective shear depth       = ", p.ShearDepth);
     out.Value("Concrete shear strength     = ", p.ConcShearCap);
+    if (RulesOf(p).vc == TraditionalVc::Aci19Table && p.SizeEffect > 0) {
+      out.Value("Size effect factor          = ", p.SizeEffect);
+    }
     out.Value("Max shear strength          = ", p.MaxShearCap);
     const bool steelEntered = p.VSteelArea > 0 && p.sAv > 0;
     if (steelEntered) {

@@ -5,6 +5,7 @@
 #include "analysis/crack_control.h"
 #include "analysis/cracked_section.h"
 #include "analysis/fatigue.h"
+#include "analysis/flexure_rules.h"
 #include "analysis/moment_capability.h"
 #include "analysis/service_stress.h"
 #include "analysis/shear_capability.h"
@@ -189,6 +190,10 @@ class Composer {
     o.V("Reinforcing modulus of elasticity   = ", o.E4(p_.Er));
     o.V("Modular ratio                       = ", o.G(p_.ModularRatio));
     o.V("Maximum aggregate size              = ", o.F3(p_.Ag));
+    // ACI 318-19 19.2.4: normal-weight concrete, lambda = 1.
+    if (RulesOf(p_).aci == AciForms::Aci19) {
+      o.V("Lightweight concrete factor lambda  = ", o.F2(1));
+    }
     o.B();
   }
 
@@ -298,7 +303,10 @@ class Composer {
       o.V("Maximum tensile reinf area  = ", o.E4(p_.MaxTSteelArea));
     } else if (rules.ductility == Ductility::MinStrain) {
       o.V("Strain in tensile reinf     = ", o.E4(p_.TSteelStrain));
-      o.V("Minimum strain              = ", o.E4(rules.minStrain));
+      o.V("Minimum strain              = ", o.E4(MinimumNetStrain(p_)));
+      if (rules.flexurePhi == FlexurePhi::NetTensileStrain) {
+        o.V("Flexure reduction factor used = ", o.E4(p_.PhiUsed));
+      }
     } else if (rules.ductility == Ductility::MaxCD) {
       o.V("c/d                         = ", o.E4(p_.CDRatio));
       o.V("Maximum c/d                 = ", o.E4(p_.MaxCD));
@@ -318,9 +326,12 @@ class Composer {
         o.W("*** Maximum tensile reinf area is exceeded ***");
       }
     } else if (rules.ductility == Ductility::MinStrain) {
-      if (p_.TSteelStrain < rules.minStrain) {
+      if (p_.TSteelStrain < MinimumNetStrain(p_)) {
         o.B();
-        o.W("*** Tensile reinf strain is too low ***");
+        // ACI 318-19 9.3.3.1: no tension-controlled area exists for this moment.
+        o.W(rules.flexurePhi == FlexurePhi::NetTensileStrain
+                ? "*** Section needs compression steel or a larger size ***"
+                : "*** Tensile reinf strain is too low ***");
       }
     } else if (rules.ductility == Ductility::MaxCD) {
       if (p_.CDRatio > p_.MaxCD) {
@@ -429,8 +440,11 @@ class Composer {
       }
     } else if (rules.ductility == Ductility::MinStrain) {
       o.V("Strain in tensile reinf    = ", o.E4(p_.TSteelStrain));
-      o.V("Minimum strain             = ", o.E4(rules.minStrain));
-      if (p_.TSteelStrain < rules.minStrain) {
+      o.V("Minimum strain             = ", o.E4(MinimumNetStrain(p_)));
+      if (rules.flexurePhi == FlexurePhi::NetTensileStrain) {
+        o.V("Flexure reduction factor used = ", o.E4(p_.PhiUsed));
+      }
+      if (p_.TSteelStrain < MinimumNetStrain(p_)) {
         o.B();
         o.W("*** Tensile reinf strain is too low ***");
       }
@@ -525,6 +539,10 @@ class Composer {
     o.B();
     o.V("Effective shear depth      = ", o.E4(p_.ShearDepth));
     o.V("Concrete shear strength    = ", o.E4(p_.ConcShearCap));
+    // ACI 318-19 Table 22.5.5.1 (c): a section with less than Av,min.
+    if (RulesOf(p_).vc == TraditionalVc::Aci19Table && p_.SizeEffect > 0) {
+      o.V("   Size effect factor      = ", o.E4(p_.SizeEffect));
+    }
     if (RulesOf(p_).StrainShear()) {
       if (p_.CrackSpacingSx > 0) {
         o.V("   Crack spacing parameter = ", o.E4(p_.CrackSpacingSx));

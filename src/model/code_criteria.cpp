@@ -1,9 +1,9 @@
 #include "model/code_criteria.h"
 
 #include "model/checked.h"
+#include "model/code_rules.h"
 #include "model/materials.h"
 #include "model/numtext.h"
-#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -33,11 +33,14 @@ struct Factors {
   float phiReinf;
 };
 
-bool MaterialRow(CodeFamily code, bool english, MaterialDefaults& row) {
+bool MaterialRow(const CodeEdition& edition, bool english, MaterialDefaults& row) {
+  const CodeFamily code = edition.family;
   if (code == CodeFamily::Aci) {
+    // ACI 318-19 19.2.3.1: fr = 0.62 lambda sqrt(f'c) MPa (7.5 in psi, as before).
+    const double siRupture = edition.rules.aci == AciForms::Aci19 ? 0.62 : 0.7;
     row = english
               ? MaterialDefaults{4000, 60000, 29000000, 3605000, 170000, true, 1, 7.5, 1, 1, "0.0"}
-              : MaterialDefaults{25, 420, 200000, 23500, 30000, true, 25, 0.7, 1, 1, "0.000"};
+              : MaterialDefaults{25, 420, 200000, 23500, 30000, true, 25, siRupture, 1, 1, "0.000"};
   } else if (code == CodeFamily::Aashto || code == CodeFamily::Arema) {
     row = english
               ? MaterialDefaults{4000, 60000, 29000000, 3605000, 170000, true, 1, 7.5, 1, 1, "0.0"}
@@ -87,7 +90,7 @@ void StoreCsaBlockRatio(float& field, Real value) {
 void SetCodeDefaults(Problem& p) {
   const CodeFamily code = EditionOf(p).family;
   MaterialDefaults row{};
-  if (!MaterialRow(code, p.Units == units::English, row)) return;
+  if (!MaterialRow(EditionOf(p), p.Units == units::English, row)) return;
 
   p.ConcreteStrength = row.concreteStrength;
   p.SteelStrength = row.steelStrength;

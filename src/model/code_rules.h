@@ -27,6 +27,26 @@ enum class Ductility {
   MaxCD,         // c/d at most MaxCD ("csa", "s6", "ohbdc")
 };
 
+// The flexure reduction factor: the constant Phi, or by the net tensile
+// strain from 0.65 (compression-controlled) to Phi (ACI 318-19 Table 21.2.2).
+enum class FlexurePhi { Constant, NetTensileStrain };
+
+// The effective moment of inertia under the service moment: Branson's cubic
+// interpolation, or ACI 318-19 Table 24.2.3.5 with (2/3) Mcr.
+enum class EffInertia { BransonCubic, TwoThirdsCracking };
+
+// The concrete shear strength of the traditional codes: Vc = (1.9 sqrt(f'c)
+// + 2500 rho_w Vu d / Mu) bw d, or the ACI 318-19 Table 22.5.5.1 forms with
+// rho_w^(1/3) and the size effect factor.
+enum class TraditionalVc { VuDOverMu, Aci19Table };
+
+// What the ACI family's SI forms and steel limits follow: the earlier
+// editions, or ACI 318-19 (fr = 0.62 sqrt(f'c), beta1 from 28 MPa, fy at
+// most 80 ksi in the minimum flexural steel and fyt at most 60 ksi for
+// shear, the crack spacing 380 (280 / fs) - 2.5 cc, the stirrup spacing
+// with its absolute limits).
+enum class AciForms { Earlier, Aci19 };
+
 struct CodeRules {
   ShearMethod shear = ShearMethod::None;
   Ductility ductility = Ductility::None;
@@ -34,6 +54,10 @@ struct CodeRules {
   // ACI: a minimum area by formula; the other codes meet the minimum through
   // the design moment (1.2 Mcr or 4/3 Mu).
   bool minimumAreaByFormula = false;
+  FlexurePhi flexurePhi = FlexurePhi::Constant;
+  EffInertia effInertia = EffInertia::BransonCubic;
+  TraditionalVc vc = TraditionalVc::VuDOverMu;
+  AciForms aci = AciForms::Earlier;
 
   bool HasShearRules() const { return shear != ShearMethod::None; }
   // The strain methods, which also ask for the minimum longitudinal steel.

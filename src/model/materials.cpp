@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "model/checked.h"
-#include "model/numtext.h"
 #include "model/code_rules.h"
+#include "model/numtext.h"
 
 namespace kestal {
 
@@ -55,10 +55,17 @@ void SetMaterialFromStrength(Problem& p) {
   p.A1 = 0.85f;
 
   const Real fc = Real(p.ConcreteStrength);
-  if ((code == CodeFamily::Aci || code == CodeFamily::Aashto || code == CodeFamily::Arema) && english) {
+  if ((code == CodeFamily::Aci || code == CodeFamily::Aashto || code == CodeFamily::Arema) &&
+      english) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 4000) * 0.05 / 1000);
     StoreRounded(p.Ec, Real(57000) * Sqrt(fc), "0.");
     StoreRounded(p.Frup, Real(7.5) * Sqrt(fc), "0.0");
+  } else if (code == CodeFamily::Aci && RulesOf(p).aci == AciForms::Aci19) {
+    // ACI 318-19 Table 22.2.2.4.3: beta1 = 0.85 - 0.05 (f'c - 28) / 7 MPa.
+    StoreB1Within065To085(p, Real(0.85) - (fc - 28) * 0.05 / 7);
+    StoreRounded(p.Ec, Real(4700) * Sqrt(fc), "0.");
+    // ACI 318-19 19.2.3.1: fr = 0.62 lambda sqrt(f'c), lambda = 1.
+    StoreRounded(p.Frup, Real(0.62) * Sqrt(fc), "0.000");
   } else if (code == CodeFamily::Aci) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 30) * 0.05 / 7);
     StoreRounded(p.Ec, Real(4700) * Sqrt(fc), "0.");

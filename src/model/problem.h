@@ -22,6 +22,7 @@ inline constexpr const char* AASHTO = "aashto";
 inline constexpr const char* AREMA = "arema";
 inline constexpr const char* LRFD = "lrfd";
 inline constexpr const char* ACI = "aci";
+inline constexpr const char* ACI19 = "aci19";  // ACI 318-19
 inline constexpr const char* CSA = "csa";
 inline constexpr const char* S6 = "s6";
 inline constexpr const char* OHBDC = "ohbdc";
@@ -190,6 +191,12 @@ struct Problem {
   float MaxShearSpacing = 0;
   float SteelShearCap = 0;
   float MinLongSteel = 0;
+
+  // Edition results: the flexure reduction factor applied (by the net
+  // tensile strain) and the size effect factor of one-way shear; 0 under
+  // the codes that have neither.
+  float PhiUsed = 0;
+  float SizeEffect = 0;
 };
 
 }  // namespace kestal

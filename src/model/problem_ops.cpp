@@ -138,7 +138,8 @@ void ChooseCode(Problem& p, std::string_view key) {
 
 void EnterConcreteStrength(Problem& p, std::string_view text) {
   p.ConcreteStrength = EntryValue(text);
-  if (EditionOf(p).family != CodeFamily::UserDefined && p.ConcreteStrength > 0) SetMaterialFromStrength(p);
+  if (EditionOf(p).family != CodeFamily::UserDefined && p.ConcreteStrength > 0)
+    SetMaterialFromStrength(p);
 }
 
 EntryEffect EnterBoxText(Problem& p, std::string_view box, std::string_view text) {
@@ -148,8 +149,9 @@ EntryEffect EnterBoxText(Problem& p, std::string_view box, std::string_view text
     } catch (const CalcError&) {
       return EntryEffect::MaterialsFault;
     }
-    return EditionOf(p).family != CodeFamily::UserDefined && p.ConcreteStrength > 0 ? EntryEffect::MaterialsDerived
-                                                           : EntryEffect::FieldOnly;
+    return EditionOf(p).family != CodeFamily::UserDefined && p.ConcreteStrength > 0
+               ? EntryEffect::MaterialsDerived
+               : EntryEffect::FieldOnly;
   }
   if (const BoxField* field = FindBox(box)) p.*(field->field) = EntryValue(text);
   return EntryEffect::FieldOnly;

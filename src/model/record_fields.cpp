@@ -128,6 +128,8 @@ const FieldRef kFields[] = {
     KESTAL_FIELD(MaxShearSpacing),
     KESTAL_FIELD(SteelShearCap),
     KESTAL_FIELD(MinLongSteel),
+    KESTAL_FIELD(PhiUsed),
+    KESTAL_FIELD(SizeEffect),
 };
 #undef KESTAL_FIELD
 

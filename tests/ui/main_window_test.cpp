@@ -265,6 +265,7 @@ TEST(MainWindow, MenuCaptions) {
                                   "mnuAASHTO AASHTO",
                                   "mnuLRFD AASHTO LRFD",
                                   "mnuACI ACI 318",
+                                  "mnuACI19 ACI 318-19",
                                   "mnuS6 CAN/CSA-S6",
                                   "mnuCSA CSA-A23.3",
                                   "mnuUD USER DEFINED",
