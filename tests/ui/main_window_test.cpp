@@ -124,6 +124,8 @@ TEST(MainWindow, CrackControlFollowsTheCodeInReview) {
        "Exposure Factor:", "101", "Code = AASHTO LRFD"},
       {"optReview", "mnuACI", "Clear Concrete Cover:", "Effective Tension Area:",
        "Exposure Factor:", "100", "Code = ACI 318"},
+      {"optReview", "mnuACI19", "Clear Concrete Cover:", "Effective Tension Area:",
+       "Exposure Factor:", "100", "Code = ACI 318-19"},
       {"optReview", "mnuUD", "Clear Concrete Cover:", "Effective Tension Area:", "Exposure Factor:",
        "100", "Code = USER DEFINED"},
       {"optReview", "mnuS6", "Rebar x Load Type Factor:", "Rebar Diameter:", "Max Crack Width:",
