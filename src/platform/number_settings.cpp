@@ -9,15 +9,15 @@ namespace {
 // Languages whose usual decimal sign is a comma.
 constexpr std::string_view kCommaLanguages[] = {
     "af", "ast", "az", "be", "bg", "br", "bs", "ca", "cs", "da", "de", "el", "es", "et",
-    "eu", "fi", "fo", "fr", "fy", "gl", "hr", "hu", "hy", "id", "is", "it", "ka", "kk",
-    "ky", "lb", "lt", "lv", "mk", "nb", "nl", "nn", "no", "oc", "pl", "pt", "ro", "ru",
-    "se", "sk", "sl", "sq", "sr", "sv", "tk", "tr", "tt", "uk", "uz", "vi"};
+    "eu", "fi",  "fo", "fr", "fy", "gl", "hr", "hu", "hy", "id", "is", "it", "ka", "kk",
+    "ky", "lb",  "lt", "lv", "mk", "nb", "nl", "nn", "no", "oc", "pl", "pt", "ro", "ru",
+    "se", "sk",  "sl", "sq", "sr", "sv", "tk", "tr", "tt", "uk", "uz", "vi"};
 
 // Language and territory pairs that write a point although their language
 // writes a comma elsewhere.
-constexpr std::string_view kPointTerritories[] = {
-    "de_CH", "de_LI", "it_CH", "es_MX", "es_US", "es_PR", "es_DO",
-    "es_GT", "es_HN", "es_NI", "es_PA", "es_SV", "es_CU"};
+constexpr std::string_view kPointTerritories[] = {"de_CH", "de_LI", "it_CH", "es_MX", "es_US",
+                                                  "es_PR", "es_DO", "es_GT", "es_HN", "es_NI",
+                                                  "es_PA", "es_SV", "es_CU"};
 
 template <std::size_t N>
 bool Holds(const std::string_view (&list)[N], std::string_view key) {

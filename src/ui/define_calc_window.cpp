@@ -37,7 +37,6 @@ QAction* Item(QMenu* menu, const char* name, const char* caption) {
 
 }  // namespace
 
-
 DefineCalcWindow::DefineCalcWindow(Session& session, QWidget* owner)
     : ToolWindow("frmDefineCalc", "Define Output Calculation", owner), s_(session) {
   auto* menuBar = new QMenuBar;
