@@ -59,6 +59,8 @@ void CrackControl(Problem& p) {
     Real dc = p.Cover;
     Real h = p.SectHeight;
     Real fss = fs;
+    // AASHTO LRFD 9th 5.6.7: fss at most 0.6 fy.
+    if (RulesOf(p).lrfd == LrfdForms::Ninth && Real(0.6) * fy < fss) fss = Real(0.6) * fy;
     if (metric) {
       dc = dc * p.InchPerLength;
       h = h * p.InchPerLength;

@@ -24,6 +24,11 @@ void FatigueStress(Problem& p) {
     } else if (metric) {
       Store(p.AllowStressRange, Real(145) - Real(0.33) * fmin + 16.5);
     }
+  } else if (key == CodeFamily::Lrfd && RulesOf(p).lrfd == LrfdForms::Ninth) {
+    // AASHTO LRFD 9th 5.5.3.2: (26 - 22 fmin / fy) ksi for the Fatigue I load
+    // factor 1.75, as a range of the entered service moments: / 1.75.
+    const Real range = (Real(26) - Real(22) * fmin / fy) * 1000 / p.PsiPerStress;
+    if (english || metric) Store(p.AllowStressRange, range / 1.75);
   } else if (key == CodeFamily::Lrfd) {
     if (english) {
       Store(p.AllowStressRange, (Real(24000) - Real(20000) * fmin / fy) / 1.5);

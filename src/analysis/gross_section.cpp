@@ -1,6 +1,7 @@
 #include "analysis/gross_section.h"
 
 #include "model/checked.h"
+#include "model/code_rules.h"
 
 namespace kestal {
 
@@ -81,7 +82,15 @@ void GrossSectionProps(Problem& p) {
   } else if (p.Units == units::Metric) {
     Store(p.CrackMoment, Real(p.Frup) * p.SectModulus / 1000000);
   }
-  Store(p.CrackMoment12, Real(1.2) * p.CrackMoment);
+  switch (RulesOf(p).lrfd) {
+    case LrfdForms::Earlier:
+      Store(p.CrackMoment12, Real(1.2) * p.CrackMoment);
+      break;
+    case LrfdForms::Ninth:
+      // AASHTO LRFD 9th 5.6.3.3: gamma3 gamma1 fr Sc, gamma1 = 1.6, gamma3 = 0.67 (A615 Grade 60).
+      Store(p.CrackMoment12, Real(0.67) * Real(1.6) * p.CrackMoment);
+      break;
+  }
   // 40 % of the rupture stress at the bottom fibre. The divisor is 1000000 in
   // either unit system; crack control reads it in kN-m for Metric sections.
   Store(p.Moment40Crack, Real(0.4) * p.Frup * p.SectModulus / 1000000);

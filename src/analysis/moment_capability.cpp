@@ -123,7 +123,9 @@ void StoreWebWidthMin(Problem& p) {
 void StoreMinDesignMoment(Problem& p) {
   p.MinDesignMoment = p.CrackMoment12;
   if (p.MomentUlt > p.CrackMoment12) p.MinDesignMoment = p.MomentUlt;
-  const Real fourThirds = Real(4) / 3 * p.MomentUlt;
+  // AASHTO LRFD 9th 5.6.3.3: the lesser of the factored Mcr and 1.33 Mu.
+  const Real fourThirds =
+      RulesOf(p).lrfd == LrfdForms::Ninth ? Real(1.33) * p.MomentUlt : Real(4) / 3 * p.MomentUlt;
   if (ToFloat(fourThirds) < p.CrackMoment12) Store(p.MinDesignMoment, fourThirds);
 }
 
@@ -144,6 +146,21 @@ Real Aci19FlexurePhi(const Problem& p, Real et) {
   return Real(0.65) + (Real(p.Phi) - 0.65) * (et - ety) / 0.003;
 }
 
+// AASHTO LRFD 9th 5.5.4.2: phi = 0.75 + 0.15 (eps_t - eps_cl) / (eps_tl -
+// eps_cl) within 0.75 and Phi. 5.6.2.1, Table C5.6.2.1-1: eps_cl = 0.002 up
+// to fy = 60 ksi, to 0.004 at 100 ksi; eps_tl = 0.005 up to 75 ksi, to
+// 0.008 at 100 ksi; linear between, fy in ksi whatever the units.
+Real Lrfd9FlexurePhi(const Problem& p, Real et) {
+  Real fyKsi = Real(p.SteelStrength) * p.PsiPerStress / 1000;
+  if (fyKsi > 100) fyKsi = 100;
+  const Real ecl = fyKsi <= 60 ? Real(0.002) : Real(0.002) + Real(0.002) * (fyKsi - 60) / 40;
+  const Real etl = fyKsi <= 75 ? Real(0.005) : Real(0.005) + Real(0.003) * (fyKsi - 75) / 25;
+  Real phi = Real(0.75) + Real(0.15) * (et - ecl) / (etl - ecl);
+  if (phi < 0.75) phi = 0.75;
+  if (phi > Real(p.Phi)) phi = p.Phi;
+  return phi;
+}
+
 // ACI 318-19 Table 20.2.2.4(a): fy at most 80,000 psi (550 MPa) for flexure.
 Real Aci19FlexureYield(const Problem& p) {
   const Real cap = p.Units == units::English ? 80000 : 550;
@@ -160,6 +177,9 @@ float MinimumNetStrain(const Problem& p) {
     case FlexurePhi::NetTensileStrain:
       // ACI 318-19 9.3.3.1: nonprestressed beams tension-controlled (Table 21.2.2).
       return ToFloat(YieldStrain(p) + 0.003);
+    case FlexurePhi::LrfdNetStrain:
+      // AASHTO LRFD 9th: no least strain; a low strain lowers phi.
+      return rules.minStrain;
   }
   return rules.minStrain;
 }
@@ -170,6 +190,8 @@ Real FlexurePhiOfStrain(const Problem& p, Real et) {
       return p.Phi;
     case FlexurePhi::NetTensileStrain:
       return Aci19FlexurePhi(p, et);
+    case FlexurePhi::LrfdNetStrain:
+      return Lrfd9FlexurePhi(p, et);
   }
   return p.Phi;
 }
@@ -236,6 +258,11 @@ void MomentCapability(Problem& p) {
   } else {
     Store(p.ShearDepth, Real(p.MomentCap) * p.MomentFactor / (Real(p.Phi) * as * fy));
     if (ToFloat(Real(0.9) * d) > p.ShearDepth) Store(p.ShearDepth, Real(0.9) * d);
+    // AASHTO LRFD 9th 5.7.2.8: dv also at least 0.72 h.
+    if (RulesOf(p).shear == ShearMethod::LrfdEquations && s.known &&
+        ToFloat(Real(0.72) * s.h) > p.ShearDepth) {
+      Store(p.ShearDepth, Real(0.72) * s.h);
+    }
   }
 
   // The balanced area limits the tensile steel; compression steel raises
@@ -244,7 +271,7 @@ void MomentCapability(Problem& p) {
   Store(p.MaxTSteelArea, Real(p.MaxTSteelArea) + p.CSteelArea);
 
   // Mn computed with Phi, then the factor of the net tensile strain.
-  if (s.known && RulesOf(p).flexurePhi == FlexurePhi::NetTensileStrain) {
+  if (s.known && RulesOf(p).flexurePhi != FlexurePhi::Constant) {
     Store(p.PhiUsed, FlexurePhiOfStrain(p, p.TSteelStrain));
     Store(p.MomentCap, Real(p.MomentCap) / p.Phi * p.PhiUsed);
   }

@@ -69,6 +69,35 @@ void Aci19ConcreteShear(Problem& p, Real bw, Real d, Real fc, Real rhoW) {
   Store(p.ConcShearCap, Real(p.VPhi) * vc * bw * d / 1000);
 }
 
+// AASHTO LRFD 9th 5.7.3.4.2 (general procedure, Nu = 0, no prestress),
+// worked in kips, inches and ksi: eps_s = (|Mu| / dv + |Vu|) / (Es As) <=
+// 0.006; beta = 4.8 / (1 + 750 eps_s), times 51 / (39 + sxe) with less than
+// Av,min (sxe = 1.38 sx / (ag + 0.63), sx = dv, 12 to 80 in); theta = 29 +
+// 3500 eps_s; 5.7.3.3: Vc = 0.0316 beta lambda sqrt(f'c) bv dv, lambda = 1.
+void Lrfd9ConcreteShear(Problem& p, Real bv, Real dv, Real fc) {
+  const Real perKsi = Real(1000) / p.PsiPerStress;
+  Real es =
+      (Abs(Real(p.MomentFactor) * p.ShearMoment) / dv + Abs(Real(p.KiloFactor) * p.ShearUlt)) /
+      (Real(p.Er) * p.TSteelArea);
+  if (es > Real(0.006)) es = 0.006;
+  Store(p.LongStrain, es);
+  Real beta = Real(4.8) / (Real(1) + Real(750) * es);
+  const bool withMinimum = p.ProblemType != problem_type::Review ||
+                           (p.sAv > 0 && Real(p.VSteelArea) / p.sAv >= Real(Lrfd9MinShearSteel(p)));
+  if (!withMinimum) {
+    const Real c = p.InchPerLength;
+    Real sxe = Real(1.38) * dv * c / (Real(p.Ag) * c + 0.63);
+    if (sxe < 12) sxe = 12;
+    if (sxe > 80) sxe = 80;
+    beta = beta * 51 / (Real(39) + sxe);
+    Store(p.CrackSpacingSx, sxe / c);
+  }
+  Store(p.Beta, beta);
+  Store(p.Theta, Real(29) + Real(3500) * es);
+  Store(p.ConcShearCap,
+        Real(p.VPhi) * Real(0.0316) * p.Beta * Sqrt(fc / perKsi) * perKsi * bv * dv / 1000);
+}
+
 }  // namespace
 
 void ConcreteShearStrength(Problem& p) {
@@ -115,6 +144,8 @@ void ConcreteShearStrength(Problem& p) {
     }
     const Real limit = Real(3.5) * Sqrt(fc) / rootDiv * bv * d * p.VPhi / 1000;
     if (limit < Real(p.ConcShearCap)) Store(p.ConcShearCap, limit);
+  } else if (RulesOf(p).shear == ShearMethod::LrfdEquations) {
+    Lrfd9ConcreteShear(p, bv, dv, fc);
   } else if (key == CodeFamily::Lrfd) {
     if (IsReviewWithoutShearSteel(p)) {
       // Crack spacing parameter of a section without stirrups, in inches:

@@ -33,6 +33,13 @@ double Aci19ShearYield(const Problem& p) {
   return p.SteelStrength < cap ? p.SteelStrength : cap;
 }
 
+double Lrfd9MinShearSteel(const Problem& p) {
+  const Real perKsi = Real(1000) / p.PsiPerStress;
+  const Real fcKsi = Real(p.ConcreteStrength) / perKsi;
+  const Real fyKsi = Real(p.SteelStrength) / perKsi;
+  return (Real(0.0316) * Sqrt(fcKsi) * p.WebWidthMin / fyKsi).value();
+}
+
 double Aci19MinShearSteel(const Problem& p) {
   const Real bw = p.WebWidthMin;
   const Real fc = p.ConcreteStrength;
@@ -85,6 +92,8 @@ void MinimumShearSteel(Problem& p) {
     Store(p.MinShearSteel, Real(50) / psi * bv / fy);
   } else if (key == CodeFamily::Arema) {
     Store(p.MinShearSteel, Real(60) / psi * bv / fy);
+  } else if (RulesOf(p).shear == ShearMethod::LrfdEquations) {
+    Store(p.MinShearSteel, Lrfd9MinShearSteel(p));
   } else if (key == CodeFamily::Lrfd) {
     Store(p.MinShearSteel, Sqrt(fc) / root * bv / fy);
   } else if (key == CodeFamily::Csa) {
@@ -121,6 +130,17 @@ void MaximumShearSpacing(Problem& p) {
     const float level = ToFloat((Real(p.ShearUlt) - p.ConcShearCap) * 1000);
     if (Real(level) > Real(2) * p.VPhi * Sqrt(fc) / p.RootStressDivisor * bv * d) {
       Store(p.MaxShearSpacing, d / 4);
+    }
+  } else if (RulesOf(p).shear == ShearMethod::LrfdEquations) {
+    // AASHTO LRFD 9th 5.7.2.6: vu = |Vu| / (phi bv dv); 0.8 dv <= 24 in while
+    // vu < 0.125 f'c, else 0.4 dv <= 12 in.
+    const Real vu = Abs(Real(p.KiloFactor) * p.ShearUlt) / (Real(p.VPhi) * bv * dv);
+    if (vu < Real(0.125) * fc) {
+      Store(p.MaxShearSpacing, Real(0.8) * dv);
+      LimitSpacing(p, Real(24) / c);
+    } else {
+      Store(p.MaxShearSpacing, Real(0.4) * dv);
+      LimitSpacing(p, Real(12) / c);
     }
   } else if (key == CodeFamily::Lrfd) {
     Store(p.MaxShearSpacing, Real(0.8) * dv);
@@ -180,8 +200,11 @@ void MinimumLongitudinalSteel(Problem& p) {
     const Real t = p.SteelShearCap > p.ShearUlt
                        ? Abs(vu) / phiV - Real(0.5) * vu / phiV
                        : Abs(vu) / phiV - Real(0.5) * p.SteelShearCap / phiV;
-    Store(p.MinLongSteel,
-          (Abs(f * p.MomentUlt) / (dv * p.Phi) + Real(1000) * t / TanTheta(p)) / fy);
+    // AASHTO LRFD 9th 5.7.3.5: the flexure phi is that of the net tensile strain.
+    const Real phiF = RulesOf(p).flexurePhi == FlexurePhi::LrfdNetStrain && p.PhiUsed > 0
+                          ? Real(p.PhiUsed)
+                          : Real(p.Phi);
+    Store(p.MinLongSteel, (Abs(f * p.MomentUlt) / (dv * phiF) + Real(1000) * t / TanTheta(p)) / fy);
   } else if (RulesOf(p).shear == ShearMethod::CsaStrain) {
     const Real t = p.SteelShearCap > p.ShearUlt ? Abs(vu) - Real(0.5) * vu
                                                 : Abs(vu) - Real(0.5) * p.SteelShearCap;

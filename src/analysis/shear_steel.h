@@ -17,6 +17,10 @@ double Aci19MinShearSteel(const Problem& p);
 // ACI 318-19 Table 20.2.2.4(a): fyt at most 60,000 psi (420 MPa) for shear.
 double Aci19ShearYield(const Problem& p);
 
+// AASHTO LRFD 9th 5.7.2.5: Av,min / s = 0.0316 lambda sqrt(f'c) bv / fy in
+// ksi, lambda = 1; in the problem's units.
+double Lrfd9MinShearSteel(const Problem& p);
+
 // Rule 2: MinShearSteel.
 void MinimumShearSteel(Problem& p);
 // Rule 3: MaxShearSpacing.

@@ -18,6 +18,61 @@ Real SmallerRoot(Real a, Real b, Real c) {
   return (-b - Sqrt(b * b - 4 * a * c)) / (2 * a);
 }
 
+// The block depth, the nominal moment (in the units of MomentFactor x
+// moment) and the net tensile strain of tension steel `as` alone.
+struct TensionOnly {
+  Real a;
+  Real mn;
+  Real et;
+};
+
+TensionOnly FlexureOf(const Problem& p, const SectionShape& s, Real as) {
+  const Real k = BlockStress(p);
+  const Real fy = FactoredYield(p);
+  const Real d = p.DepthT;
+  Real a = as * fy / (k * s.b);
+  Real mn = as * fy * (d - a / 2);
+  if (s.flanged && a > Real(s.hf)) {
+    const Real asf = k * (Real(s.b) - s.bw) * s.hf / fy;
+    a = (as - asf) * fy / (k * s.bw);
+    mn = (as - asf) * fy * (d - a / 2) + asf * fy * (d - Real(0.5) * s.hf);
+  }
+  const Real c = a / p.B1;
+  return {a, mn, (d - c) * p.Emax / c};
+}
+
+// AASHTO LRFD 9th 5.5.4.2 with 5.6.3.3: the least tension steel whose
+// phi(eps_t) Mn reaches the design moment, phi falling from Phi to 0.75 as
+// the steel grows: the tension-controlled area first, then a bisection up
+// to the area that puts the neutral axis at d. MomentCap holds the phi Mn
+// of the area found; below the moment when no area reaches it.
+void Lrfd9TensionSteel(Problem& p, const SectionShape& s, Real m) {
+  const Real target = Real(p.MomentFactor) * m;
+  const auto strength = [&](Real as) {
+    const TensionOnly f = FlexureOf(p, s, as);
+    return FlexurePhiOfStrain(p, f.et) * f.mn;
+  };
+  Real lo = p.TSteelArea;
+  if (strength(lo) < target) {
+    const Real k = BlockStress(p);
+    const Real fy = FactoredYield(p);
+    const Real a = Real(p.B1) * p.DepthT;
+    Real hi = k * s.b * a / fy;
+    if (s.flanged && a > Real(s.hf)) hi = k * (Real(s.b) - s.bw) * s.hf / fy + k * s.bw * a / fy;
+    if (strength(hi) >= target) {
+      for (int i = 0; i < 80; ++i) {
+        const Real mid = (lo + hi) / 2;
+        (strength(mid) >= target ? hi : lo) = mid;
+      }
+    }
+    lo = hi;
+  }
+  const TensionOnly f = FlexureOf(p, s, lo);
+  Store(p.TSteelArea, lo);
+  Store(p.BlockDepth, f.a);
+  Store(p.MomentCap, FlexurePhiOfStrain(p, f.et) * f.mn / p.MomentFactor);
+}
+
 }  // namespace
 
 void DesignTensionSteel(Problem& p) {
@@ -61,6 +116,7 @@ void DesignTensionSteel(Problem& p) {
       Store(p.TSteelArea, asf + SmallerRoot(coefAw, coefB, coefCw));
       Store(p.BlockDepth, (Real(p.TSteelArea) - asf) * fy / (k * bw));
     }
+    if (RulesOf(p).flexurePhi == FlexurePhi::LrfdNetStrain) Lrfd9TensionSteel(p, s, m);
   }
 
   // ACI minimum: below the formula minimum the area becomes the smaller of
@@ -75,7 +131,7 @@ void DesignTensionSteel(Problem& p) {
   }
 
   StressBlockLimits(p);
-  if (RulesOf(p).flexurePhi == FlexurePhi::NetTensileStrain) {
+  if (RulesOf(p).flexurePhi != FlexurePhi::Constant) {
     Store(p.PhiUsed, FlexurePhiOfStrain(p, p.TSteelStrain));
   }
 

@@ -38,8 +38,11 @@ void CalcTensionSteel(Session& s) {
     s.view.RefreshBox("txtTSteelArea");
     // ACI 318-19 9.3.3.1: the area that reaches the moment is not
     // tension-controlled; tension steel alone is no design.
-    if (RulesOf(p).flexurePhi == FlexurePhi::NetTensileStrain &&
-        p.TSteelStrain < MinimumNetStrain(p)) {
+    // AASHTO LRFD 9th: no area of tension steel alone reaches the moment.
+    const bool unreached =
+        RulesOf(p).flexurePhi == FlexurePhi::LrfdNetStrain && p.MomentCap < p.MinDesignMoment;
+    if (unreached || (RulesOf(p).flexurePhi == FlexurePhi::NetTensileStrain &&
+                      p.TSteelStrain < MinimumNetStrain(p))) {
       s.platform.MessageBox("Section needs compression steel or a larger size", Icon::Exclamation,
                             kTensionTitle);
       s.view.RefreshMainWindow();
@@ -56,6 +59,8 @@ void CalcTensionSteel(Session& s) {
   } catch (const std::exception&) {
     // A moment that tension steel alone cannot reach, or missing materials.
     s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kTensionTitle);
+    // The box shows the area the record now holds, not the one before.
+    s.view.RefreshBox("txtTSteelArea");
   }
 }
 
@@ -85,6 +90,7 @@ void CalcShearSteel(Session& s) {
     if (p.ShearUlt > p.MaxShearCap) {
       s.platform.MessageBox("Shear force exceeds maximum capacity = " + GeneralForm(p.MaxShearCap),
                             Icon::Critical, kShearTitle);
+      s.view.RefreshBox("txtVSteelArea");
       return;
     }
     if (ToFloat(Real(p.ShearUlt) - p.ConcShearCap) > 0) {
@@ -111,6 +117,7 @@ void CalcShearSteel(Session& s) {
     s.view.RefreshMainWindow();
   } catch (const std::exception&) {
     s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kShearTitle);
+    s.view.RefreshBox("txtVSteelArea");
   }
 }
 

@@ -132,7 +132,9 @@ void ShowMomentCapability(Session& s) {
     const CodeRules& rules = RulesOf(p);
     out.Value("Ultimate moment capability  = ", p.MomentCap);
     if (!rules.minimumAreaByFormula) {
-      out.Value("1.2 * Cracking moment       = ", p.CrackMoment12);
+      out.Value(rules.lrfd == LrfdForms::Ninth ? "Factored cracking moment    = "
+                                               : "1.2 * Cracking moment       = ",
+                p.CrackMoment12);
       if (p.MinDesignMoment > 0) out.Value("Design moment               = ", p.MinDesignMoment);
     }
     out.Value("Stress block depth          = ", p.BlockDepth);
@@ -158,6 +160,9 @@ void ShowMomentCapability(Session& s) {
         out.Value("Flexure reduction factor used = ", p.PhiUsed);
       }
       if (p.TSteelStrain < MinimumNetStrain(p)) out.Text("*** Tensile steel strain is too low ***");
+    } else if (rules.ductility == Ductility::StrainShown) {
+      out.Value("Strain in tensile steel     = ", p.TSteelStrain);
+      out.Value("Flexure reduction factor used = ", p.PhiUsed);
     } else {
       out.Value("c/d                         = ", p.CDRatio);
       // Only the codes with a maximum c/d compare with it; the user-defined

@@ -151,6 +151,19 @@ class Composer {
   // "ohbdc", "ud": the criteria are not those of a named code, no line.
   const char* CodeLine() const { return EditionOf(p_).text.reportLine; }
 
+  // The cracking moment the minimum reinforcement is measured by.
+  void CrackingMomentLine() {
+    auto& o = out_;
+    if (RulesOf(p_).lrfd == LrfdForms::Ninth) {
+      // AASHTO LRFD 9th 5.6.3.3: gamma3 gamma1 Mcr.
+      o.V("Factored cracking moment   = ", o.E4(p_.CrackMoment12));
+      o.V("   Flexural cracking gamma1 = ", o.F2(1.6f));
+      o.V("   A615 Grade 60 gamma3     = ", o.F2(0.67f));
+    } else {
+      o.V("1.2 * Cracking moment      = ", o.E4(p_.CrackMoment12));
+    }
+  }
+
   void DesignCriteria() {
     auto& o = out_;
     o.H("D E S I G N   C R I T E R I A");
@@ -290,7 +303,7 @@ class Composer {
     o.B();
     const CodeRules& rules = RulesOf(p_);
     if (!rules.minimumAreaByFormula) {
-      o.V("1.2 * Cracking moment      = ", o.E4(p_.CrackMoment12));
+      CrackingMomentLine();
       o.V("Design moment              = ", o.E4(p_.MinDesignMoment));
     } else {
       // The ACI minimum rule has already raised the designed area.
@@ -310,6 +323,9 @@ class Composer {
     } else if (rules.ductility == Ductility::MaxCD) {
       o.V("c/d                         = ", o.E4(p_.CDRatio));
       o.V("Maximum c/d                 = ", o.E4(p_.MaxCD));
+    } else if (rules.ductility == Ductility::StrainShown) {
+      o.V("Strain in tensile reinf     = ", o.E4(p_.TSteelStrain));
+      o.V("Flexure reduction factor used = ", o.E4(p_.PhiUsed));
     }
     o.B();
     o.H("COMPUTED REINFORCING:");
@@ -337,6 +353,12 @@ class Composer {
       if (p_.CDRatio > p_.MaxCD) {
         o.B();
         o.W("*** Maximum c/d ratio is exceeded ***");
+      }
+    } else if (rules.ductility == Ductility::StrainShown) {
+      // No area of tension steel alone reaches the design moment.
+      if (p_.MomentCap < p_.MinDesignMoment) {
+        o.B();
+        o.W("*** Section needs compression steel or a larger size ***");
       }
     }
   }
@@ -420,7 +442,7 @@ class Composer {
     o.B();
     const CodeRules& rules = RulesOf(p_);
     if (!rules.minimumAreaByFormula) {
-      o.V("1.2 * Cracking moment      = ", o.E4(p_.CrackMoment12));
+      CrackingMomentLine();
       if (p_.MinDesignMoment > 0) o.V("Design moment              = ", o.E4(p_.MinDesignMoment));
     } else {
       o.V("Minimum tensile reinf area = ", o.E4(p_.MinTSteelArea));
@@ -455,6 +477,9 @@ class Composer {
         o.B();
         o.W("*** Maximum c/d ratio is exceeded ***");
       }
+    } else if (rules.ductility == Ductility::StrainShown) {
+      o.V("Strain in tensile reinf    = ", o.E4(p_.TSteelStrain));
+      o.V("Flexure reduction factor used = ", o.E4(p_.PhiUsed));
     }
     o.B();
     o.H("MOMENT CAPABILITY:");

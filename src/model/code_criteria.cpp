@@ -118,6 +118,8 @@ void SetCodeDefaults(Problem& p) {
   p.PhiReinf = factors.phiReinf;
   // The S6 crack width rule's bar-and-load-type factor.
   if (code == CodeFamily::S6) p.Cover = 1.7f;
+  // AASHTO LRFD 9th: Ec (from the unit weight), fr and n follow the default f'c.
+  if (EditionOf(p).rules.lrfd == LrfdForms::Ninth) SetMaterialFromStrength(p);
 }
 
 }  // namespace kestal

@@ -14,10 +14,11 @@
 namespace kestal {
 
 enum class ShearMethod {
-  None,         // no shear rules ("ohbdc", "ud")
-  Traditional,  // Vc from sqrt(f'c), d as the shear depth ("aashto", "aci", "arema")
-  LrfdStrain,   // general method with the beta and theta tables ("lrfd")
-  CsaStrain,    // Canadian strain method ("csa", "s6")
+  None,           // no shear rules ("ohbdc", "ud")
+  Traditional,    // Vc from sqrt(f'c), d as the shear depth ("aashto", "aci", "arema")
+  LrfdStrain,     // general method with the beta and theta tables ("lrfd")
+  LrfdEquations,  // general procedure with beta and theta by equation ("lrfd9")
+  CsaStrain,      // Canadian strain method ("csa", "s6")
 };
 
 enum class Ductility {
@@ -25,11 +26,16 @@ enum class Ductility {
   MaxSteelArea,  // 0.75 of the balanced area ("aashto", "arema")
   MinStrain,     // net tensile strain at least minStrain ("aci", "lrfd")
   MaxCD,         // c/d at most MaxCD ("csa", "s6", "ohbdc")
+  StrainShown,   // no limit: a low strain only lowers phi ("lrfd9")
 };
 
 // The flexure reduction factor: the constant Phi, or by the net tensile
 // strain from 0.65 (compression-controlled) to Phi (ACI 318-19 Table 21.2.2).
-enum class FlexurePhi { Constant, NetTensileStrain };
+enum class FlexurePhi {
+  Constant,
+  NetTensileStrain,  // ACI 318-19 Table 21.2.2
+  LrfdNetStrain,     // AASHTO LRFD 9th 5.5.4.2: 0.75 to Phi between eps_cl and eps_tl
+};
 
 // The effective moment of inertia under the service moment: Branson's cubic
 // interpolation, or ACI 318-19 Table 24.2.3.5 with (2/3) Mcr.
@@ -47,6 +53,12 @@ enum class TraditionalVc { VuDOverMu, Aci19Table };
 // with its absolute limits).
 enum class AciForms { Earlier, Aci19 };
 
+// What the LRFD family's materials, minimum steel, crack control and
+// fatigue follow: the earlier edition of "lrfd", or the 9th (Ec from the unit
+// weight, alpha1 above 10 ksi, gamma3 gamma1 Mcr and 1.33 Mu, fss at most
+// 0.6 fy, the fatigue threshold 26 - 22 fmin / fy ksi for gamma 1.75).
+enum class LrfdForms { Earlier, Ninth };
+
 struct CodeRules {
   ShearMethod shear = ShearMethod::None;
   Ductility ductility = Ductility::None;
@@ -58,11 +70,13 @@ struct CodeRules {
   EffInertia effInertia = EffInertia::BransonCubic;
   TraditionalVc vc = TraditionalVc::VuDOverMu;
   AciForms aci = AciForms::Earlier;
+  LrfdForms lrfd = LrfdForms::Earlier;
 
   bool HasShearRules() const { return shear != ShearMethod::None; }
   // The strain methods, which also ask for the minimum longitudinal steel.
   bool StrainShear() const {
-    return shear == ShearMethod::LrfdStrain || shear == ShearMethod::CsaStrain;
+    return shear == ShearMethod::LrfdStrain || shear == ShearMethod::LrfdEquations ||
+           shear == ShearMethod::CsaStrain;
   }
 };
 

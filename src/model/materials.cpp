@@ -75,6 +75,28 @@ void SetMaterialFromStrength(Problem& p) {
     StoreRounded(p.Ec, Real(4700) * Sqrt(fc), "0.");
     // 7.5 sqrt(f'c) in psi, its coefficient brought to MPa.
     StoreRounded(p.Frup, Real(7.5) * Sqrt(fc) / 12, "0.000");
+  } else if (code == CodeFamily::Lrfd && RulesOf(p).lrfd == LrfdForms::Ninth) {
+    // The 9th edition is written in kips and inches: f'c in ksi, the results
+    // converted back to the problem's units.
+    const Real perKsi = Real(1000) / p.PsiPerStress;
+    const Real fcKsi = fc / perKsi;
+    if (english) {
+      StoreB1Within065To085(p, Real(0.85) - (fc - 4000) * 0.05 / 1000);
+    } else {
+      StoreB1Within065To085(p, Real(0.85) - (fc - 28) * 0.05 / 7);
+    }
+    // AASHTO LRFD 9th 5.6.2.2: alpha1 = 0.85 to 10 ksi, less 0.02 per ksi above, >= 0.75.
+    if (fcKsi > 10) {
+      StoreRounded(p.A1, Real(0.85) - Real(0.02) * (fcKsi - 10), "0.000");
+      if (p.A1 < 0.75f) p.A1 = 0.75f;
+    }
+    // Table 3.5.1-1: wc = 0.145 kcf to 5 ksi, 0.140 + 0.001 f'c to 15 ksi.
+    const Real fcUnit = fcKsi > 15 ? Real(15) : fcKsi;
+    const Real wc = fcKsi <= 5 ? Real(0.145) : Real(0.140) + Real(0.001) * fcUnit;
+    // 5.4.2.4: Ec = 120,000 K1 wc^2 f'c^0.33 ksi, K1 = 1.
+    StoreRounded(p.Ec, Real(120000) * wc * wc * Pow(fcKsi, 0.33) * perKsi, "0.");
+    // 5.4.2.6: fr = 0.24 lambda sqrt(f'c) ksi, lambda = 1.
+    StoreRounded(p.Frup, Real(0.24) * Sqrt(fcKsi) * perKsi, english ? "0.0" : "0.000");
   } else if (code == CodeFamily::Lrfd && english) {
     StoreB1Within065To085(p, Real(0.85) - (fc - 4000) * 0.05 / 1000);
     // The LRFD moduli are written with f'c in ksi.

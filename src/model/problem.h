@@ -21,6 +21,7 @@ namespace code {
 inline constexpr const char* AASHTO = "aashto";
 inline constexpr const char* AREMA = "arema";
 inline constexpr const char* LRFD = "lrfd";
+inline constexpr const char* LRFD9 = "lrfd9";  // AASHTO LRFD 9th Edition (2020)
 inline constexpr const char* ACI = "aci";
 inline constexpr const char* ACI19 = "aci19";  // ACI 318-19
 inline constexpr const char* CSA = "csa";
