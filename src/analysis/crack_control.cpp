@@ -31,6 +31,10 @@ void CrackControl(Problem& p) {
   }
 
   if (key == CodeFamily::Aashto || key == CodeFamily::Csa) {
+    // CSA A23.3-19 10.6.1: z = fs (dc A)^(1/3) of the service stress, beside its limits.
+    if (RulesOf(p).csa == CsaForms::A23_3_19) {
+      Store(p.CrackZ, fs * Pow(Real(p.Cover) * p.EffArea, 1.0 / 3));
+    }
     Store(p.CrackControlStress, ZFactorStress(p));
     if (Real(0.6) * fy < Real(p.CrackControlStress)) Store(p.CrackControlStress, Real(0.6) * fy);
   } else if (key == CodeFamily::Arema) {

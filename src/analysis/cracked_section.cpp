@@ -13,6 +13,20 @@ Real LargerRoot(Real a, Real b, Real c) {
   return (-b + Sqrt(b * b - 4 * a * c)) / (2 * a);
 }
 
+// CSA A23.3-19 9.8.2.3: Ie = Icr + (Ig - Icr) (Mcr / Ma)^3 <= Ig, with Mcr
+// from fr / 2 (9.8.2.3 b).
+void CsaInertia(Problem& p) {
+  const Real mcr = Real(p.CrackMoment) / 2;
+  const Real ma = p.MomentMax;
+  if (ma <= 0 || ma <= mcr) {
+    p.EffInertia = p.GrossInertia;
+    return;
+  }
+  const Real ratio = mcr / ma;
+  const Real icr = p.CrackedInertia;
+  Store(p.EffInertia, icr + (Real(p.GrossInertia) - icr) * ratio * ratio * ratio);
+}
+
 }  // namespace
 
 namespace {
@@ -90,6 +104,8 @@ void SectionInertias(Problem& p) {
       return BransonInertia(p);
     case EffInertia::TwoThirdsCracking:
       return Aci19Inertia(p);
+    case EffInertia::HalfRupture:
+      return CsaInertia(p);
   }
 }
 

@@ -197,6 +197,13 @@ Real FlexurePhiOfStrain(const Problem& p, Real et) {
 }
 
 void StoreAciMinimumArea(Problem& p) {
+  if (RulesOf(p).csa == CsaForms::A23_3_19) {
+    // CSA A23.3-19 10.5.1.2: As,min = 0.2 sqrt(f'c) bt h / fy, bt the width of the
+    // tension zone (the web of a tee or box in positive bending).
+    const SectionShape s = ShapeOf(p);
+    Store(p.AsMinCode, Real(0.2) * Sqrt(Real(p.ConcreteStrength)) * s.bw * s.h / p.SteelStrength);
+    return;
+  }
   const Real bw = p.WebWidthMin;
   const Real d = p.DepthT;
   const Real fc = p.ConcreteStrength;
@@ -258,9 +265,11 @@ void MomentCapability(Problem& p) {
   } else {
     Store(p.ShearDepth, Real(p.MomentCap) * p.MomentFactor / (Real(p.Phi) * as * fy));
     if (ToFloat(Real(0.9) * d) > p.ShearDepth) Store(p.ShearDepth, Real(0.9) * d);
-    // AASHTO LRFD 9th 5.7.2.8: dv also at least 0.72 h.
-    if (RulesOf(p).shear == ShearMethod::LrfdEquations && s.known &&
-        ToFloat(Real(0.72) * s.h) > p.ShearDepth) {
+    // CSA A23.3-19 11.3.6.4 (3.2): dv = max(0.9 d, 0.72 h), not the lever arm.
+    if (RulesOf(p).csa == CsaForms::A23_3_19) Store(p.ShearDepth, Real(0.9) * d);
+    // AASHTO LRFD 9th 5.7.2.8 and CSA A23.3-19: dv also at least 0.72 h.
+    if ((RulesOf(p).shear == ShearMethod::LrfdEquations || RulesOf(p).csa == CsaForms::A23_3_19) &&
+        s.known && ToFloat(Real(0.72) * s.h) > p.ShearDepth) {
       Store(p.ShearDepth, Real(0.72) * s.h);
     }
   }

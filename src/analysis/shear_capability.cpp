@@ -23,6 +23,26 @@ void CanadianStrainAndSpacing(Problem& p, Real& ex, Real& sze) {
        (Real(2) * p.Er * p.TSteelArea);
   if (Real(0.003) < ex) ex = 0.003;
   Store(p.LongStrain, ex);
+  if (RulesOf(p).csa == CsaForms::A23_3_19) {
+    // CSA A23.3-19 11.3.6.4: sze = 300 mm with at least Av,min (11.2.8.2),
+    // else 35 sz / (15 + ag) >= 0.85 sz, sz = dv; ag taken as 0 from 70 MPa,
+    // reduced linearly to it from 60 MPa.
+    const Real fc = p.ConcreteStrength;
+    const bool withMinimum =
+        p.ProblemType != problem_type::Review ||
+        (p.sAv > 0 &&
+         Real(p.VSteelArea) / p.sAv >= Real(0.06) * Sqrt(fc) * p.WebWidthMin / p.SteelStrength);
+    Real ag = p.Ag;
+    if (fc >= 70) {
+      ag = 0;
+    } else if (fc > 60) {
+      ag = ag * (Real(70) - fc) / 10;
+    }
+    sze = withMinimum ? Real(300) : Real(35) * dv / (ag + 15);
+    if (!withMinimum && Real(0.85) * dv > sze) sze = Real(0.85) * dv;
+    if (!withMinimum) Store(p.CrackSpacingSx, sze);
+    return;
+  }
   if (IsReviewWithoutShearSteel(p)) {
     sze = Real(35) * dv / (Real(p.Ag) + 15);
     if (Real(0.85) * dv > sze) sze = Real(0.85) * dv;
@@ -165,7 +185,10 @@ void ConcreteShearStrength(Problem& p) {
     CanadianStrainAndSpacing(p, ex, sze);
     Store(p.Theta, Real(29) + Real(7000) * ex);
     Store(p.Beta, Real(0.4) / (Real(1) + Real(1500) * ex) * (Real(1300) / (Real(1000) + sze)));
-    Store(p.ConcShearCap, Real(p.PhiConc) * p.Beta * Sqrt(fc) * bv * dv / 1000);
+    // CSA A23.3-19 11.3.4: sqrt(f'c) at most 8 MPa.
+    Real root = Sqrt(fc);
+    if (RulesOf(p).csa == CsaForms::A23_3_19 && root > 8) root = 8;
+    Store(p.ConcShearCap, Real(p.PhiConc) * p.Beta * root * bv * dv / 1000);
   } else if (key == CodeFamily::S6) {
     Real ex, sze;
     CanadianStrainAndSpacing(p, ex, sze);

@@ -150,6 +150,15 @@ void MaximumShearSpacing(Problem& p) {
       Store(p.MaxShearSpacing, Real(0.4) * dv);
       LimitSpacing(p, Real(24) / c);
     }
+  } else if (RulesOf(p).csa == CsaForms::A23_3_19) {
+    // CSA A23.3-19 11.3.8: 0.7 dv <= 600 mm, 0.35 dv <= 300 mm where Vf >
+    // 0.125 lambda phi_c f'c bw dv.
+    Store(p.MaxShearSpacing, Real(0.7) * dv);
+    LimitSpacing(p, 600);
+    if (Real(1000) * p.ShearUlt > Real(0.125) * p.PhiConc * fc * bv * dv) {
+      Store(p.MaxShearSpacing, Real(0.35) * dv);
+      LimitSpacing(p, 300);
+    }
   } else if (key == CodeFamily::Csa) {
     Store(p.MaxShearSpacing, Real(0.7) * dv);
     LimitSpacing(p, Real(600) / c);

@@ -170,6 +170,7 @@ class Composer {
     o.H(kDoubleRule);
     o.B();
     if (const char* line = CodeLine()) o.H(line);
+    if (const char* note = EditionOf(p_).text.rulesNote) o.H(note);
     if (p_.Units == units::Metric) {
       o.H("Units = Metric (Newtons, millimeters - shear and moments in kN-m)");
     } else {
@@ -203,8 +204,8 @@ class Composer {
     o.V("Reinforcing modulus of elasticity   = ", o.E4(p_.Er));
     o.V("Modular ratio                       = ", o.G(p_.ModularRatio));
     o.V("Maximum aggregate size              = ", o.F3(p_.Ag));
-    // ACI 318-19 19.2.4: normal-weight concrete, lambda = 1.
-    if (RulesOf(p_).aci == AciForms::Aci19) {
+    // ACI 318-19 19.2.4, CSA A23.3-19 8.6.5: normal-density concrete, lambda = 1.
+    if (RulesOf(p_).aci == AciForms::Aci19 || RulesOf(p_).csa == CsaForms::A23_3_19) {
       o.V("Lightweight concrete factor lambda  = ", o.F2(1));
     }
     o.B();

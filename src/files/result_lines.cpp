@@ -48,6 +48,15 @@ bool CrackControlNeedsMetric(const Problem& p) {
 }
 
 std::vector<ResultLine> CrackControlLines(const Problem& p) {
+  if (RulesOf(p).csa == CsaForms::A23_3_19) {
+    // CSA A23.3-19 10.6.1: z at most 30,000 N/mm interior, 25,000 N/mm exterior exposure.
+    return {{"Concrete cover            = ", p.Cover, true},
+            {"Effective tension area    = ", p.EffArea, true},
+            {"Maximum steel stress      = ", p.ServSteelStressMax},
+            {"Computed z                = ", p.CrackZ},
+            {"Limit z, interior         = ", 30000, true},
+            {"Limit z, exterior         = ", 25000, true}};
+  }
   if (Is(p, CodeFamily::Arema) || Is(p, CodeFamily::Aashto) || Is(p, CodeFamily::Csa)) {
     return {{"Concrete cover            = ", p.Cover, true},
             {"Effective tension area    = ", p.EffArea, true},

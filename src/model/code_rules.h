@@ -39,7 +39,11 @@ enum class FlexurePhi {
 
 // The effective moment of inertia under the service moment: Branson's cubic
 // interpolation, or ACI 318-19 Table 24.2.3.5 with (2/3) Mcr.
-enum class EffInertia { BransonCubic, TwoThirdsCracking };
+enum class EffInertia {
+  BransonCubic,
+  TwoThirdsCracking,  // ACI 318-19 Table 24.2.3.5
+  HalfRupture,        // CSA A23.3-19 9.8.2.3: Branson's form with Mcr from fr / 2
+};
 
 // The concrete shear strength of the traditional codes: Vc = (1.9 sqrt(f'c)
 // + 2500 rho_w Vu d / Mu) bw d, or the ACI 318-19 Table 22.5.5.1 forms with
@@ -59,6 +63,12 @@ enum class AciForms { Earlier, Aci19 };
 // 0.6 fy, the fatigue threshold 26 - 22 fmin / fy ksi for gamma 1.75).
 enum class LrfdForms { Earlier, Ninth };
 
+// What the CSA A23.3 rules follow: the earlier edition of "csa", or 2019
+// (dv = max(0.9 d, 0.72 h), sqrt(f'c) at most 8 MPa, sze from the aggregate
+// wherever Av < Av,min, ag fading to 0 from 60 to 70 MPa, the spacing limits
+// in mm, the minimum tension steel by area, z beside its two limits).
+enum class CsaForms { Earlier, A23_3_19 };
+
 struct CodeRules {
   ShearMethod shear = ShearMethod::None;
   Ductility ductility = Ductility::None;
@@ -71,6 +81,7 @@ struct CodeRules {
   TraditionalVc vc = TraditionalVc::VuDOverMu;
   AciForms aci = AciForms::Earlier;
   LrfdForms lrfd = LrfdForms::Earlier;
+  CsaForms csa = CsaForms::Earlier;
 
   bool HasShearRules() const { return shear != ShearMethod::None; }
   // The strain methods, which also ask for the minimum longitudinal steel.
@@ -109,6 +120,9 @@ struct CodeText {
   const char* longName = nullptr;     // the panel's tool tip
   const char* reportLine = nullptr;   // the report's code line; null: none
   CrackInputs crack;
+  // A line of the report's criteria block saying whose rules an edition
+  // works by where its own could not be confirmed; null: none.
+  const char* rulesNote = nullptr;
 };
 
 struct CodeEdition {

@@ -25,7 +25,9 @@ inline constexpr const char* LRFD9 = "lrfd9";  // AASHTO LRFD 9th Edition (2020)
 inline constexpr const char* ACI = "aci";
 inline constexpr const char* ACI19 = "aci19";  // ACI 318-19
 inline constexpr const char* CSA = "csa";
+inline constexpr const char* CSA19 = "csa19";  // CSA A23.3-19
 inline constexpr const char* S6 = "s6";
+inline constexpr const char* S619 = "s619";  // CSA S6-19
 inline constexpr const char* OHBDC = "ohbdc";
 inline constexpr const char* UD = "ud";
 }  // namespace code
@@ -198,6 +200,8 @@ struct Problem {
   // the codes that have neither.
   float PhiUsed = 0;
   float SizeEffect = 0;
+  // CSA A23.3-19 crack control: z = fs (dc A)^(1/3) of the service stress.
+  float CrackZ = 0;
 };
 
 }  // namespace kestal

@@ -130,6 +130,7 @@ const FieldRef kFields[] = {
     KESTAL_FIELD(MinLongSteel),
     KESTAL_FIELD(PhiUsed),
     KESTAL_FIELD(SizeEffect),
+    KESTAL_FIELD(CrackZ),
 };
 #undef KESTAL_FIELD
 

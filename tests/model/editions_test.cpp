@@ -90,7 +90,7 @@ TEST(Editions, EveryRowIsWhole) {
       EXPECT_GT(p.MaxShearSpacing, 0);
     }
   }
-  EXPECT_EQ(keys.size(), 10u);
+  EXPECT_EQ(keys.size(), 12u);
 }
 
 TEST(Editions, AnUnknownKeyIsNoCode) {
