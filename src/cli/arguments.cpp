@@ -112,6 +112,11 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
       positionals.push_back(arg);
       continue;
     }
+    if (arg == "--checks" && inv.command == Command::Report) {
+      if (inv.checks) return Error("option '--checks' given twice");
+      inv.checks = true;
+      continue;
+    }
     std::string name = arg;
     std::optional<std::string> inlineValue;
     if (const std::size_t eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
@@ -136,6 +141,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     if (output) return Error("report: -o and --out-dir exclude each other");
     if (outDir->empty()) return Error("report: --out-dir needs a folder");
     if (positionals.empty()) return Error("report: INPUT missing");
+    if (inv.checks) return Error("report: --checks takes a single INPUT with -o OUTPUT");
     inv.inputs = positionals;
     inv.outDir = *outDir;
     return {inv, {}};
@@ -181,7 +187,7 @@ std::string UsageText() {
     keys += key;
   }
   return "Usage:\n"
-         "  kestal-cli report INPUT -o OUTPUT\n"
+         "  kestal-cli report INPUT -o OUTPUT [--checks]\n"
          "  kestal-cli report INPUT... --out-dir DIR\n"
          "  kestal-cli view WHAT INPUT\n"
          "  kestal-cli calc-tension INPUT\n"
@@ -193,7 +199,9 @@ std::string UsageText() {
          "report        loads the input file INPUT and writes its calculation report to OUTPUT\n"
          "              (the date line follows SOURCE_DATE_EPOCH, in UTC, when it is set);\n"
          "              with --out-dir, every INPUT's report goes to DIR as its base name\n"
-         "              with \".out\", and INPUT - reads input paths from standard input\n"
+         "              with \".out\", and INPUT - reads input paths from standard input;\n"
+         "              --checks prints the checks of the code, tab-separated, and exits\n"
+         "              with status 3 when any fails\n"
          "view          loads INPUT and prints one results display\n"
          "calc-tension  loads INPUT and designs the tensile steel\n"
          "calc-shear    loads INPUT and designs the shear steel\n"
@@ -207,7 +215,7 @@ std::string UsageText() {
          "\n"
          "Message boxes are printed as \"TITLE: TEXT\".\n"
          "Exit status: 0 done; 1 a message other than a designed steel area was shown;\n"
-         "2 the command line was not understood.\n";
+         "2 the command line was not understood; 3 a check failed (report --checks).\n";
 }
 
 }  // namespace kestal::cli

@@ -29,6 +29,9 @@ struct Invocation {
   // a line) and the folder that takes the reports.
   std::vector<std::string> inputs;
   std::string outDir;
+  // report --checks: the summary of checks on standard output, status 3 when
+  // any fails.
+  bool checks = false;
   Display display = Display::SectionProperties;
   // new: each click or entry only when given.
   std::optional<std::string> units;  // "English" or "Metric"

@@ -16,6 +16,7 @@
 #include "cli/run.h"
 #include "commands/console_view.h"
 #include "commands/session.h"
+#include "files/checks.h"
 #include "model/problem_ops.h"
 #include "platform/console_platform.h"
 
@@ -66,8 +67,16 @@ int main(int argc, char** argv) {
     cli::RunCommand(session, inv);
 
     for (const std::string& line : results.ShownLines()) std::cout << line << '\n';
+    const int status = cli::ExitStatus(platform.messages());
+    if (inv.checks && status == 0) {
+      const std::vector<Check> checks =
+          ProblemChecks(problem, OptionForProblemType(problem.ProblemType));
+      for (const std::string& line : CheckTableLines(checks)) std::cout << line << '\n';
+      std::cout.flush();
+      return AnyCheckFails(checks) ? 3 : 0;
+    }
     std::cout.flush();
-    return cli::ExitStatus(platform.messages());
+    return status;
   } catch (const std::exception& e) {
     std::cerr << "kestal-cli: " << e.what() << '\n';
     return 1;

@@ -1,5 +1,7 @@
 #include "commands/displays.h"
 
+#include <algorithm>
+#include <cmath>
 #include <exception>
 #include <functional>
 #include <optional>
@@ -15,6 +17,8 @@
 #include "analysis/shear_capability.h"
 #include "analysis/shear_steel.h"
 #include "commands/input_guard.h"
+#include "files/checks.h"
+#include "files/report.h"
 #include "files/result_lines.h"
 #include "model/checked.h"
 #include "model/code_rules.h"
@@ -275,6 +279,33 @@ void ShowShearCapability(Session& s) {
       MinimumLongitudinalSteel(p);
       out.Value("Min long tension reinf      = ", p.MinLongSteel);
     }
+  });
+}
+
+void ShowChecks(Session& s) {
+  Problem& p = s.problem;
+  RunDisplay(s, kTallDisplayHeight, {}, [&](Lines& out) {
+    const ProblemOption option = s.view.SelectedOption();
+    const bool stopped = ComposeReport(p, option, s.platform.Now()).stoppedByFault;
+    out.Heading("C H E C K S:");
+    for (const Check& c : ProblemChecks(p, option)) {
+      std::string line = c.name;
+      line.resize(std::max<std::size_t>(line.size() + 1, 40), ' ');
+      if (c.decided) {
+        const char* relation = c.atMost ? " <= " : " >= ";
+        line += CheckNumber(c.demand) + relation + CheckNumber(c.limit) +
+                (c.unit.empty() ? "" : " " + c.unit);
+        line.resize(std::max<std::size_t>(line.size() + 2, 72), ' ');
+        line += (std::isfinite(c.ratio) ? FormatPattern(static_cast<float>(c.ratio), "0.000")
+                                        : std::string("  -  ")) +
+                (c.ok ? "  OK      " : "  NOT OK  ");
+      } else {
+        line.resize(72, ' ');
+        line += "not decided     ";
+      }
+      out.Text(line + c.clause);
+    }
+    if (stopped) out.Text("*** A calculation stopped at a fault: the checks are incomplete ***");
   });
 }
 

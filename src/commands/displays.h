@@ -18,6 +18,11 @@ void ShowFatigueStress(Session& s);
 void ShowCrackControl(Session& s);
 void ShowShearCapability(Session& s);
 
+// View > Checks: the report's calculations for the selected problem-type
+// option, then one line per check the code makes: demand beside limit with
+// the unit, the ratio, OK or NOT OK and the clause.
+void ShowChecks(Session& s);
+
 // Help > Show Rebar Info: the standard bar table of the current unit system
 // in the results window's grid.
 void ShowRebarInfo(Session& s);

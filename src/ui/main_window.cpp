@@ -250,6 +250,7 @@ void MainWindow::CreateMenus() {
   item(view, "mnuFS", "&Fatigue Stress", [&s] { ShowFatigueStress(s); });
   item(view, "mnuCCS", "&Crack Control Stress", [&s] { ShowCrackControl(s); });
   item(view, "mnuSC", "Shea&r Capability", [&s] { ShowShearCapability(s); });
+  item(view, "mnuChecks", "Chec&ks", [&s] { ShowChecks(s); });
   separator(view, "mnuseper");
   item(view, "mnuNote", "&Output file", [&s] { ViewOutputFile(s); });
 

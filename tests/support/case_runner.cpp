@@ -570,6 +570,7 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
         {"crack-control", ShowCrackControl},
         {"shear-capability", ShowShearCapability},
         {"rebar-table", ShowRebarInfo},
+        {"checks", ShowChecks},
     };
     displays.at(w.at(1))(s_);
   } else if (c == "calc") {

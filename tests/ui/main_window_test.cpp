@@ -288,6 +288,7 @@ TEST(MainWindow, MenuCaptions) {
                                   "mnuFS &Fatigue Stress",
                                   "mnuCCS &Crack Control Stress",
                                   "mnuSC Shea&r Capability",
+                                  "mnuChecks Chec&ks",
                                   "mnuseper -",
                                   "mnuNote &Output file",
                                   "mnuReset &Reset",
