@@ -141,7 +141,6 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     if (output) return Error("report: -o and --out-dir exclude each other");
     if (outDir->empty()) return Error("report: --out-dir needs a folder");
     if (positionals.empty()) return Error("report: INPUT missing");
-    if (inv.checks) return Error("report: --checks takes a single INPUT with -o OUTPUT");
     inv.inputs = positionals;
     inv.outDir = *outDir;
     return {inv, {}};
@@ -188,7 +187,7 @@ std::string UsageText() {
   }
   return "Usage:\n"
          "  kestal-cli report INPUT -o OUTPUT [--checks]\n"
-         "  kestal-cli report INPUT... --out-dir DIR\n"
+         "  kestal-cli report INPUT... --out-dir DIR [--checks]\n"
          "  kestal-cli view WHAT INPUT\n"
          "  kestal-cli calc-tension INPUT\n"
          "  kestal-cli calc-shear INPUT\n"

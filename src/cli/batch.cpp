@@ -18,6 +18,7 @@
 #include "cli/run.h"
 #include "commands/console_view.h"
 #include "commands/output_commands.h"
+#include "files/checks.h"
 #include "model/problem_ops.h"
 
 namespace kestal::cli {
@@ -165,6 +166,7 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
   std::ostringstream messages;
   std::ostringstream reasons;
   std::size_t done = 0;
+  std::size_t failingChecks = 0;
   for (; done < inputs.size() && stopSignal == 0; ++done) {
     const std::size_t i = done;
     const std::string& input = inputs[i];
@@ -203,7 +205,17 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
       if (io.progress) io.out.flush();
       PrintMessages(io.err, input, reasons.str());
     }
-    if (ExitStatus(platform.messages()) != 0) failed.push_back(input);
+    if (ExitStatus(platform.messages()) != 0) {
+      failed.push_back(input);
+    } else if (inv.checks) {
+      // The checks after the input's name, as its messages are.
+      const std::vector<Check> checks = ProblemChecks(p, OptionForProblemType(p.ProblemType));
+      std::string lines;
+      for (const std::string& line : CheckTableLines(checks)) lines += line + '\n';
+      progress.Clear();
+      PrintMessages(io.out, input, lines);
+      if (AnyCheckFails(checks)) ++failingChecks;
+    }
     progress.Step(i + 1);
   }
   progress.Clear();
@@ -222,9 +234,11 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
     io.err << (i ? ", " : ": ") << failed[i];
   }
   if (failed.size() > kNamesShown) io.err << ", ...";
+  if (inv.checks) io.err << "; " << failingChecks << " with a check NOT OK";
   io.err << '\n';
   if (stopSignal != 0) return 128 + stopSignal;
-  return failed.empty() ? 0 : 1;
+  if (!failed.empty()) return 1;
+  return failingChecks > 0 ? 3 : 0;
 }
 
 }  // namespace kestal::cli

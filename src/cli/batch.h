@@ -22,7 +22,8 @@ struct BatchStreams {
 // report that would replace an input of the run is refused. SIGINT or
 // SIGTERM stops the run after the report in progress: the summary is
 // printed and the result is 128 + the signal's number. Otherwise 1 when any
-// problem ended on an error message, else 0.
+// problem ended on an error message; with --checks each report's checks
+// follow its input's name and the result is 3 when any check fails; else 0.
 int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io);
 
 }  // namespace kestal::cli
