@@ -13,6 +13,13 @@ bool IsReviewWithoutShearSteel(const Problem& p) {
   return p.ProblemType == problem_type::Review && p.VSteelArea < 0.001;
 }
 
+// Whether the stirrups meet Av,min (given as Av / s): a design provides at
+// least Av,min; a review compares its Av / s with it.
+bool MeetsMinShearSteel(const Problem& p, Real minPerLength) {
+  if (p.ProblemType != problem_type::Review) return true;
+  return p.sAv > 0 && Real(p.VSteelArea) / p.sAv >= minPerLength;
+}
+
 // Canadian strain method ("csa", "s6"): mid-depth longitudinal strain from
 // the moment and shear, at most 0.003, and the crack spacing parameter sze
 // (mm): from the aggregate size for a section without stirrups, at least
@@ -29,9 +36,7 @@ void CanadianStrainAndSpacing(Problem& p, Real& ex, Real& sze) {
     // reduced linearly to it from 60 MPa.
     const Real fc = p.ConcreteStrength;
     const bool withMinimum =
-        p.ProblemType != problem_type::Review ||
-        (p.sAv > 0 &&
-         Real(p.VSteelArea) / p.sAv >= Real(0.06) * Sqrt(fc) * p.WebWidthMin / p.SteelStrength);
+        MeetsMinShearSteel(p, Real(0.06) * Sqrt(fc) * p.WebWidthMin / p.SteelStrength);
     Real ag = p.Ag;
     if (fc >= 70) {
       ag = 0;
@@ -52,19 +57,12 @@ void CanadianStrainAndSpacing(Problem& p, Real& ex, Real& sze) {
   Store(p.CrackSpacingSx, sze);
 }
 
-// Whether the stirrups meet Av,min: a design provides at least Av,min; a
-// review compares Av / s with it.
-bool MeetsAci19MinShearSteel(const Problem& p) {
-  if (p.ProblemType != problem_type::Review) return true;
-  return p.sAv > 0 && Real(p.VSteelArea) / p.sAv >= Real(Aci19MinShearSteel(p));
-}
-
 // ACI 318-19 Table 22.5.5.1, lambda = 1 and Nu = 0: with Av >= Av,min the
 // larger of (a) 2 sqrt(f'c) bw d and (b) 8 rho_w^(1/3) sqrt(f'c) bw d; with
 // Av < Av,min (c) 8 lambda_s rho_w^(1/3) sqrt(f'c) bw d; SI 0.17, 0.66.
 void Aci19ConcreteShear(Problem& p, Real bw, Real d, Real fc, Real rhoW) {
   const bool english = p.Units == units::English;
-  const bool withMinimum = MeetsAci19MinShearSteel(p);
+  const bool withMinimum = MeetsMinShearSteel(p, Aci19MinShearSteel(p));
   // 22.5.3.1, 22.5.3.2: sqrt(f'c) at most 100 psi (8.3 MPa) unless Av >= Av,min.
   Real root = Sqrt(fc);
   const Real rootLimit = english ? Real(100) : Real(8.3);
@@ -102,8 +100,7 @@ void Lrfd9ConcreteShear(Problem& p, Real bv, Real dv, Real fc) {
   if (es > Real(0.006)) es = 0.006;
   Store(p.LongStrain, es);
   Real beta = Real(4.8) / (Real(1) + Real(750) * es);
-  const bool withMinimum = p.ProblemType != problem_type::Review ||
-                           (p.sAv > 0 && Real(p.VSteelArea) / p.sAv >= Real(Lrfd9MinShearSteel(p)));
+  const bool withMinimum = MeetsMinShearSteel(p, Lrfd9MinShearSteel(p));
   if (!withMinimum) {
     const Real c = p.InchPerLength;
     Real sxe = Real(1.38) * dv * c / (Real(p.Ag) * c + 0.63);
