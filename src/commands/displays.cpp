@@ -288,20 +288,20 @@ void ShowChecks(Session& s) {
     const ProblemOption option = s.view.SelectedOption();
     const bool stopped = ComposeReport(p, option, s.platform.Now()).stoppedByFault;
     out.Heading("C H E C K S:");
+    // The verdict first, so the window shows it without scrolling.
     for (const Check& c : ProblemChecks(p, option)) {
-      std::string line = c.name;
-      line.resize(std::max<std::size_t>(line.size() + 1, 40), ' ');
+      std::string line = !c.decided ? "-       " : c.ok ? "OK      " : "NOT OK  ";
+      line += c.name;
       if (c.decided) {
-        const char* relation = c.atMost ? " <= " : " >= ";
-        line += CheckNumber(c.demand) + relation + CheckNumber(c.limit) +
+        line.resize(std::max<std::size_t>(line.size() + 1, 48), ' ');
+        line += CheckNumber(c.demand) + (c.atMost ? " <= " : " >= ") + CheckNumber(c.limit) +
                 (c.unit.empty() ? "" : " " + c.unit);
-        line.resize(std::max<std::size_t>(line.size() + 2, 72), ' ');
-        line += (std::isfinite(c.ratio) ? FormatPattern(static_cast<float>(c.ratio), "0.000")
-                                        : std::string("  -  ")) +
-                (c.ok ? "  OK      " : "  NOT OK  ");
+        line.resize(std::max<std::size_t>(line.size() + 2, 80), ' ');
+        line += std::isfinite(c.ratio) ? FormatPattern(static_cast<float>(c.ratio), "0.000")
+                                       : std::string("  -  ");
+        line += "  ";
       } else {
-        line.resize(72, ' ');
-        line += "not decided     ";
+        line += ": not decided  ";
       }
       out.Text(line + c.clause);
     }
