@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -56,6 +57,14 @@ struct OptionSlot {
   const char* name;
   std::optional<std::string>* value;
 };
+
+// A PDF file's name: "*.pdf", any case.
+bool IsPdfName(const std::string& arg) {
+  if (arg.size() < 5 || arg[0] == '-') return false;
+  std::string tail = arg.substr(arg.size() - 4);
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == ".pdf";
+}
 
 }  // namespace
 
@@ -112,6 +121,20 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
       positionals.push_back(arg);
       continue;
     }
+    // --pdf [FILE.pdf]: the document too, to FILE or beside the report.
+    if (arg == "--pdf" && inv.command == Command::Report) {
+      if (inv.pdf) return Error("option '--pdf' given twice");
+      inv.pdf = true;
+      if (i + 1 < args.size() && IsPdfName(args[i + 1])) inv.pdfPath = args[++i];
+      continue;
+    }
+    if (arg.starts_with("--pdf=") && inv.command == Command::Report) {
+      if (inv.pdf) return Error("option '--pdf' given twice");
+      inv.pdf = true;
+      inv.pdfPath = arg.substr(6);
+      if (inv.pdfPath.empty()) return Error("option '--pdf=' needs a file");
+      continue;
+    }
     if (arg == "--checks" && inv.command == Command::Report) {
       if (inv.checks) return Error("option '--checks' given twice");
       inv.checks = true;
@@ -141,6 +164,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     if (output) return Error("report: -o and --out-dir exclude each other");
     if (outDir->empty()) return Error("report: --out-dir needs a folder");
     if (positionals.empty()) return Error("report: INPUT missing");
+    if (!inv.pdfPath.empty()) {
+      return Error(
+          "report: --pdf takes no file with --out-dir (each NAME.pdf goes beside NAME.out)");
+    }
     inv.inputs = positionals;
     inv.outDir = *outDir;
     return {inv, {}};
@@ -165,6 +192,9 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   if (inv.command == Command::Report || inv.command == Command::New) {
     if (!output || output->empty()) return Error(command + ": -o OUTPUT missing");
     inv.output = *output;
+    if (inv.pdf && (inv.pdfPath.empty() ? IsPdfName(inv.output) : inv.pdfPath == inv.output)) {
+      return Error("report: the PDF would replace the report '" + inv.output + "'");
+    }
   }
   if (inv.units && !OneOf(kUnits, *inv.units)) {
     return Error("unknown units '" + *inv.units + "' (English or Metric)");
@@ -186,8 +216,8 @@ std::string UsageText() {
     keys += key;
   }
   return "Usage:\n"
-         "  kestal-cli report INPUT -o OUTPUT [--checks]\n"
-         "  kestal-cli report INPUT... --out-dir DIR [--checks]\n"
+         "  kestal-cli report INPUT -o OUTPUT [--checks] [--pdf [FILE.pdf]]\n"
+         "  kestal-cli report INPUT... --out-dir DIR [--checks] [--pdf]\n"
          "  kestal-cli view WHAT INPUT\n"
          "  kestal-cli calc-tension INPUT\n"
          "  kestal-cli calc-shear INPUT\n"
@@ -200,7 +230,8 @@ std::string UsageText() {
          "              with --out-dir, every INPUT's report goes to DIR as its base name\n"
          "              with \".out\", and INPUT - reads input paths from standard input;\n"
          "              --checks prints the checks of the code, tab-separated, and exits\n"
-         "              with status 3 when any fails\n"
+         "              with status 3 when any fails; --pdf also writes the calculation as\n"
+         "              a PDF document, to FILE.pdf or beside each report with \".pdf\"\n"
          "view          loads INPUT and prints one results display\n"
          "calc-tension  loads INPUT and designs the tensile steel\n"
          "calc-shear    loads INPUT and designs the shear steel\n"

@@ -32,6 +32,10 @@ struct Invocation {
   // report --checks: the summary of checks on standard output, status 3 when
   // any fails.
   bool checks = false;
+  // report --pdf: the document as well, to pdfPath, or when that is empty
+  // beside each report with ".pdf" for ".out".
+  bool pdf = false;
+  std::string pdfPath;
   Display display = Display::SectionProperties;
   // new: each click or entry only when given.
   std::optional<std::string> units;  // "English" or "Metric"

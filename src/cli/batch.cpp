@@ -141,7 +141,8 @@ void PrintMessages(std::ostream& out, const std::string& input, const std::strin
 
 }  // namespace
 
-int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io) {
+int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io,
+               const ConsolePlatform::PdfRenderer& pdf) {
   const StopSignals stopSignals;
   const std::vector<std::string> inputs = ExpandInputs(inv.inputs, io.in);
   // No report may replace an input of the run, its own or another's.
@@ -175,6 +176,7 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
     one.input = input;
     const std::string name = fs::path(input).stem().string() + ".out";
     one.output = (fs::path(inv.outDir) / name).string();
+    one.pdf = inv.pdf;
     // Messages go to standard output, which may be the terminal that shows
     // the progress line: that line makes way for them first.
     if (!names.insert(name).second) {
@@ -190,12 +192,15 @@ int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, Batch
     messages.str({});
     reasons.str({});
     ConsolePlatform platform(messages, clock, reasons);
+    platform.SetPdfRenderer(pdf);
     ConsoleResults results;
     ConsoleView view(p, tips);
     Session session{p, tips, platform, results, view};
     p.OutputFile = one.output;
     if (const std::string* over = InputAt(inputFiles, one.output)) {
       RefuseOutputOverInput(session, *over);
+    } else if (const std::string* under = one.pdf ? InputAt(inputFiles, PdfPathOf(one)) : nullptr) {
+      RefuseWriteOverInput(session, PdfPathOf(one), *under);
     } else {
       RunCommand(session, one);
     }

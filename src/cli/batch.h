@@ -24,6 +24,9 @@ struct BatchStreams {
 // printed and the result is 128 + the signal's number. Otherwise 1 when any
 // problem ended on an error message; with --checks each report's checks
 // follow its input's name and the result is 3 when any check fails; else 0.
-int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io);
+// With --pdf each report's document goes beside it as NAME.pdf, made by
+// `pdf`.
+int RunReports(const Invocation& inv, const ConsolePlatform::Clock& clock, BatchStreams io,
+               const ConsolePlatform::PdfRenderer& pdf = {});
 
 }  // namespace kestal::cli

@@ -19,6 +19,10 @@
 #include "files/checks.h"
 #include "model/problem_ops.h"
 #include "platform/console_platform.h"
+#include "platform/qt_document.h"
+
+#include <QGuiApplication>
+#include <memory>
 
 namespace {
 
@@ -51,13 +55,26 @@ int main(int argc, char** argv) {
     }
   }
 
+  // Qt paints the PDF, off any screen; its application only when asked for.
+  std::unique_ptr<QGuiApplication> painter;
+  ConsolePlatform::PdfRenderer pdf;
+  if (inv.pdf) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int qtArgc = 1;
+    static char qtName[] = "kestal-cli";
+    static char* qtArgv[] = {qtName, nullptr};
+    painter = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    pdf = PdfOfDocument;
+  }
+
   try {
     if (inv.command == cli::Command::Report && !inv.outDir.empty()) {
-      return cli::RunReports(inv, clock, {std::cin, std::cout, std::cerr, isatty(2) == 1});
+      return cli::RunReports(inv, clock, {std::cin, std::cout, std::cerr, isatty(2) == 1}, pdf);
     }
     Problem problem;
     ToolTips tips;
     ConsolePlatform platform(std::cout, clock, std::cerr);
+    platform.SetPdfRenderer(pdf);
     ConsoleResults results;
     ConsoleView view(problem, tips);
     Session session{problem, tips, platform, results, view};

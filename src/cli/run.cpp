@@ -1,9 +1,11 @@
 #include "cli/run.h"
 
+#include <filesystem>
 #include <string_view>
 
 #include "commands/design_commands.h"
 #include "commands/displays.h"
+#include "commands/document_commands.h"
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
 #include "model/checked.h"
@@ -45,7 +47,10 @@ void Report(Session& s, const Invocation& inv) {
   s.problem.OutputFile = output.path;
   s.problem.OutputFileTitle = output.title;
   // The decimal sign of the user's number settings, as the window writes it.
-  CalculateOutput(s, UserDecimalSign());
+  const CalculateOutputResult result = CalculateOutput(s, UserDecimalSign());
+  if (inv.pdf && result == CalculateOutputResult::Written) {
+    WriteDocumentPdf(s, PdfPathOf(inv), UserDecimalSign(), UserPaper());
+  }
 }
 
 // The clicks and the typing of a new problem, each followed by the window's
@@ -86,6 +91,11 @@ bool IsCalcResult(const ShownMessage& m) {
 }
 
 }  // namespace
+
+std::string PdfPathOf(const Invocation& inv) {
+  if (!inv.pdfPath.empty()) return inv.pdfPath;
+  return std::filesystem::path(inv.output).replace_extension(".pdf").string();
+}
 
 void RunCommand(Session& s, const Invocation& inv) {
   switch (inv.command) {

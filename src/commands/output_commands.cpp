@@ -40,7 +40,10 @@ bool HidesDefinitionWindow(CalculateOutputResult result) {
 }
 
 bool RefuseOutputOverInput(Session& s, const std::string& input) {
-  const std::string& output = s.problem.OutputFile;
+  return RefuseWriteOverInput(s, s.problem.OutputFile, input);
+}
+
+bool RefuseWriteOverInput(Session& s, const std::string& output, const std::string& input) {
   if (!SameFile(output, input)) return false;
   s.platform.MessageBoxWithReason("Save Output Error", Icon::None, std::nullopt,
                                   CannotWrite(output, "it is the input file '" + input + "'"));

@@ -32,6 +32,8 @@ bool HidesDefinitionWindow(CalculateOutputResult result);
 // links) is never written: shows the save error naming both and returns
 // true. False, and nothing shown, for any other output file.
 bool RefuseOutputOverInput(Session& s, const std::string& input);
+// The same for any file the command would write.
+bool RefuseWriteOverInput(Session& s, const std::string& output, const std::string& input);
 
 // Calculate Output: writes the report for the problem-type option selected
 // in the main window, dated by the platform's clock. An output file that is

@@ -70,19 +70,6 @@ std::string ClauseOf(const Problem& p, Kind kind) {
                           : std::string(panel).substr(std::string("Code = ").size());
 }
 
-struct Units {
-  const char* moment;
-  const char* force;
-  const char* area;
-  const char* length;
-  const char* stress;
-};
-
-Units UnitsOf(const Problem& p) {
-  if (p.Units == units::Metric) return {"kN-m", "kN", "mm^2", "mm", "MPa"};
-  return {"kip-ft", "kips", "in^2", "in", "psi"};
-}
-
 class Builder {
  public:
   explicit Builder(const Problem& p) : p_(p) {}
@@ -119,7 +106,7 @@ class Builder {
 
 std::vector<Check> ProblemChecks(const Problem& p, ProblemOption option) {
   Builder b(p);
-  const Units u = UnitsOf(p);
+  const CheckUnits u = CheckUnitsOf(p);
   const CodeRules& rules = RulesOf(p);
   if (EditionOf(p).family == CodeFamily::UserDefined || EditionOf(p).family == CodeFamily::None) {
     b.NotDecided("User-defined criteria: no checks", Kind::Moment);
@@ -215,10 +202,19 @@ bool AnyCheckFails(const std::vector<Check>& checks) {
   return false;
 }
 
-std::string CheckNumber(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6g", v);
-  return text;
+CheckUnits CheckUnitsOf(const Problem& p) {
+  if (p.Units == units::Metric) return {"kN-m", "kN", "mm^2", "mm", "MPa"};
+  return {"kip-ft", "kips", "in^2", "in", "psi"};
+}
+
+std::string CheckNumber(double v, int digits, char sign) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.*g", digits, v);
+  std::string result = text;
+  for (char& c : result) {
+    if (c == '.') c = sign;
+  }
+  return result;
 }
 
 std::vector<std::string> CheckTableLines(const std::vector<Check>& checks) {

@@ -34,8 +34,19 @@ std::vector<Check> ProblemChecks(const Problem& p, ProblemOption option);
 bool AnyCheckFails(const std::vector<Check>& checks);
 
 // A check's number as the table shows it: six significant digits, no
-// trailing zeros ("0.1", "260.471", "1.93e+06").
-std::string CheckNumber(double v);
+// trailing zeros ("0.1", "260.471", "1.93e+06"); fewer digits for a
+// drawing, `sign` for the point.
+std::string CheckNumber(double v, int digits = 6, char sign = '.');
+
+// The units of a problem's checks: moment, force, area, length, stress.
+struct CheckUnits {
+  const char* moment;
+  const char* force;
+  const char* area;
+  const char* length;
+  const char* stress;
+};
+CheckUnits CheckUnitsOf(const Problem& p);
 
 // One line per check, tab-separated: name, demand, limit, ratio, OK / NOT OK
 // (or "not decided"), clause, unit.

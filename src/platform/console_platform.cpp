@@ -62,6 +62,12 @@ bool ConsolePlatform::OpenInTextEditor(const std::string&) {
 
 void ConsolePlatform::ShowHelpTopic(const std::string&) {}
 
+std::optional<std::string> ConsolePlatform::RenderPdf(const PagedDocument& doc,
+                                                      std::string& error) {
+  if (pdf_) return pdf_(doc, error);
+  return Platform::RenderPdf(doc, error);
+}
+
 std::tm ConsolePlatform::Now() {
   return clock_();
 }

@@ -61,6 +61,12 @@ class ConsolePlatform : public Platform {
   void ShowHelpTopic(const std::string& topic) override;
   std::tm Now() override;
 
+  // PDF files through the renderer given, where kestal-cli has one.
+  using PdfRenderer =
+      std::function<std::optional<std::string>(const PagedDocument&, std::string& error)>;
+  void SetPdfRenderer(PdfRenderer renderer) { pdf_ = std::move(renderer); }
+  std::optional<std::string> RenderPdf(const PagedDocument& doc, std::string& error) override;
+
   // Every message box shown, in order.
   const std::vector<ShownMessage>& messages() const { return messages_; }
 
@@ -70,6 +76,7 @@ class ConsolePlatform : public Platform {
   Clock clock_;
   std::string clipboard_;
   std::vector<ShownMessage> messages_;
+  PdfRenderer pdf_;
 };
 
 // Clocks for the report's date line.

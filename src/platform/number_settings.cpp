@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace kestal {
 namespace {
@@ -19,19 +20,27 @@ constexpr std::string_view kPointTerritories[] = {"de_CH", "de_LI", "it_CH", "es
                                                   "es_PR", "es_DO", "es_GT", "es_HN", "es_NI",
                                                   "es_PA", "es_SV", "es_CU"};
 
+// Territories whose paper is Letter.
+constexpr std::string_view kLetterTerritories[] = {"US", "CA", "MX", "PR", "PH", "CL", "CO", "VE",
+                                                   "CR", "GT", "PA", "SV", "NI", "DO", "BZ"};
+
 template <std::size_t N>
 bool Holds(const std::string_view (&list)[N], std::string_view key) {
   return std::find(std::begin(list), std::end(list), key) != std::end(list);
 }
 
-}  // namespace
-
-std::string NumericLocaleName() {
-  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+std::string FirstSetting(std::initializer_list<const char*> variables) {
+  for (const char* variable : variables) {
     const char* value = std::getenv(variable);
     if (value != nullptr && *value != '\0') return value;
   }
   return std::string();
+}
+
+}  // namespace
+
+std::string NumericLocaleName() {
+  return FirstSetting({"LC_ALL", "LC_NUMERIC", "LANG"});
 }
 
 char DecimalSignOf(std::string_view name) {
@@ -44,6 +53,17 @@ char DecimalSignOf(std::string_view name) {
 
 char UserDecimalSign() {
   return DecimalSignOf(NumericLocaleName());
+}
+
+Paper PaperOf(std::string_view name) {
+  name = name.substr(0, name.find_first_of(".@"));
+  const std::size_t underscore = name.find('_');
+  if (underscore == std::string_view::npos) return Paper::A4;
+  return Holds(kLetterTerritories, name.substr(underscore + 1)) ? Paper::Letter : Paper::A4;
+}
+
+Paper UserPaper() {
+  return PaperOf(FirstSetting({"LC_ALL", "LC_PAPER", "LANG"}));
 }
 
 }  // namespace kestal

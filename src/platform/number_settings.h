@@ -22,4 +22,13 @@ char DecimalSignOf(std::string_view localeName);
 // DecimalSignOf(NumericLocaleName()).
 char UserDecimalSign();
 
+// The paper of a locale name: Letter where that territory uses it (the
+// United States, Canada, Mexico, the Philippines and much of Central and
+// South America), A4 elsewhere, and for "C" and "POSIX".
+enum class Paper { A4, Letter };
+Paper PaperOf(std::string_view localeName);
+
+// The paper of the user's settings: LC_ALL, then LC_PAPER, then LANG.
+Paper UserPaper();
+
 }  // namespace kestal

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "model/picture.h"
+
 namespace kestal {
 
 enum class Icon { None, Information, Exclamation, Critical };
@@ -16,6 +18,8 @@ enum class Icon { None, Information, Exclamation, Critical };
 inline constexpr const char* kDefaultTitle = "Kestal";
 
 enum class FileDialogMode { Open, Save };
+
+enum class PrintResult { Printed, Cancelled, Failed };
 
 struct FileChoice {
   std::string path;   // full path
@@ -62,6 +66,22 @@ class Platform {
 
   // Current local date and time.
   virtual std::tm Now() = 0;
+
+  // The pages of a document as the bytes of a PDF file; nothing, with
+  // `error` saying why, where the platform cannot make one.
+  virtual std::optional<std::string> RenderPdf(const PagedDocument& doc, std::string& error) {
+    (void)doc;
+    error = "this program cannot make PDF files";
+    return std::nullopt;
+  }
+
+  // Prints a document after the system's print dialog; Cancelled when the
+  // dialog is, Failed with `error` when it cannot be printed.
+  virtual PrintResult PrintDocument(const PagedDocument& doc, std::string& error) {
+    (void)doc;
+    error = "this program cannot print";
+    return PrintResult::Failed;
+  }
 };
 
 }  // namespace kestal

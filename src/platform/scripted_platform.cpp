@@ -102,4 +102,20 @@ int ScriptedPlatform::beeps() const {
   }));
 }
 
+std::optional<std::string> ScriptedPlatform::RenderPdf(const PagedDocument& doc, std::string&) {
+  documents_.push_back(doc);
+  std::string text = "%scripted-pdf\n";
+  for (const Picture& page : doc.pages) {
+    text += "\f\n";
+    for (const Picture::Text& t : page.texts) text += t.text + '\n';
+  }
+  return text;
+}
+
+PrintResult ScriptedPlatform::PrintDocument(const PagedDocument& doc, std::string& error) {
+  documents_.push_back(doc);
+  if (printResult_ == PrintResult::Failed) error = "the printer is out of paper";
+  return printResult_;
+}
+
 }  // namespace kestal

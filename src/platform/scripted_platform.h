@@ -66,6 +66,12 @@ class ScriptedPlatform : public Platform {
   bool OpenInTextEditor(const std::string& path) override;
   void ShowHelpTopic(const std::string& topic) override;
   std::tm Now() override;
+  // A "PDF" of the document's text: "%scripted-pdf" and then each page's
+  // texts, one a line, each page after a form feed line. The document is
+  // recorded.
+  std::optional<std::string> RenderPdf(const PagedDocument& doc, std::string& error) override;
+  // Recorded; answers as scripted.
+  PrintResult PrintDocument(const PagedDocument& doc, std::string& error) override;
 
   // Script.
   // The next file dialog's answer; nullopt is a cancel.
@@ -73,6 +79,7 @@ class ScriptedPlatform : public Platform {
   // The next input box's answer; "" is a cancel.
   void QueueInput(std::string text);
   void SetEditorResult(bool started) { editorResult_ = started; }
+  void SetPrintResult(PrintResult result) { printResult_ = result; }
   void SetClock(const std::tm& now) { clock_ = now; }
   void SetClock(int year, int month, int day, int hour, int minute, int second);
 
@@ -87,6 +94,8 @@ class ScriptedPlatform : public Platform {
   const std::vector<std::string>& helpTopics() const { return helpTopics_; }
   // The reasons of the failed file operations, in order.
   const std::vector<std::string>& reasons() const { return reasons_; }
+  // The documents rendered or printed, in order.
+  const std::vector<PagedDocument>& documents() const { return documents_; }
   // Answers queued but never asked for.
   std::size_t pendingFileChoices() const { return fileChoices_.size(); }
   std::size_t pendingInputs() const { return inputs_.size(); }
@@ -104,6 +113,8 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> helpTopics_;
   std::vector<std::string> reasons_;
   std::tm clock_{};
+  PrintResult printResult_ = PrintResult::Printed;
+  std::vector<PagedDocument> documents_;
 };
 
 }  // namespace kestal
