@@ -13,6 +13,7 @@ namespace kestal {
 struct Pt {
   double x = 0;
   double y = 0;
+  friend bool operator==(const Pt&, const Pt&) = default;
 };
 
 struct Rect {
@@ -22,6 +23,7 @@ struct Rect {
   double h = 0;
   double right() const { return x + w; }
   double bottom() const { return y + h; }
+  friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 enum class TextAlign { Left, Center, Right };
@@ -50,6 +52,7 @@ struct Picture {
     std::string text;  // UTF-8, one line
     double size = 0;   // font size; 0 for the painter's font
     TextFont font = TextFont::Sans;
+    friend bool operator==(const Text&, const Text&) = default;
   };
 
   std::vector<Outline> outlines;

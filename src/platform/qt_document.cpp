@@ -11,9 +11,6 @@
 namespace kestal {
 
 bool PaintDocument(QPagedPaintDevice& device, const PagedDocument& doc) {
-  device.setPageSize(doc.paperName == "Letter" ? QPageSize(QPageSize::Letter)
-                                               : QPageSize(QPageSize::A4));
-  device.setPageMargins(QMarginsF(0, 0, 0, 0));
   QPainter g;
   if (!g.begin(&device)) return false;
   // Points to device pixels; the layout's origin is the paper's corner.
@@ -37,6 +34,9 @@ std::optional<std::string> PdfOfDocument(const PagedDocument& doc, std::string& 
     pdf.setResolution(300);
     pdf.setTitle(QString::fromStdString(doc.title));
     pdf.setCreator("KESTAL");
+    pdf.setPageSize(doc.paperName == "Letter" ? QPageSize(QPageSize::Letter)
+                                              : QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     if (!PaintDocument(pdf, doc)) {
       error = "the PDF pages could not be painted";
       return std::nullopt;

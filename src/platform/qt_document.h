@@ -12,8 +12,9 @@
 
 namespace kestal {
 
-// Paints every page on `device`, starting a new device page for each after
-// the first. False when the device cannot be painted on.
+// Paints every page on `device` from its paper's corner (a printer prints
+// the full page), starting a new device page for each after the first.
+// False when the device cannot be painted on.
 bool PaintDocument(QPagedPaintDevice& device, const PagedDocument& doc);
 
 // The document as a PDF file; nothing, with `error` saying why, when it

@@ -7,10 +7,13 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QUrl>
 
 #include "platform/console_platform.h"
+#include "platform/qt_document.h"
 
 namespace kestal {
 
@@ -122,6 +125,28 @@ bool QtPlatform::OpenInTextEditor(const std::string& path) {
 
 void QtPlatform::ShowHelpTopic(const std::string& topic) {
   if (helpViewer_) helpViewer_(topic);
+}
+
+std::optional<std::string> QtPlatform::RenderPdf(const PagedDocument& doc, std::string& error) {
+  return PdfOfDocument(doc, error);
+}
+
+PrintResult QtPlatform::PrintDocument(const PagedDocument& doc, std::string& error) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setFullPage(true);
+  printer.setDocName(QString::fromStdString(doc.title));
+  printer.setPageSize(doc.paperName == "Letter" ? QPageSize(QPageSize::Letter)
+                                                : QPageSize(QPageSize::A4));
+  QPrintDialog dialog(&printer, QApplication::activeWindow());
+  dialog.setWindowTitle("Print");
+  if (dialog.exec() != QDialog::Accepted) return PrintResult::Cancelled;
+  if (!PaintDocument(printer, doc)) {
+    error = printer.printerName().isEmpty() ? "no printer could be opened"
+                                            : "the printer '" + printer.printerName().toStdString() +
+                                                  "' could not be opened";
+    return PrintResult::Failed;
+  }
+  return PrintResult::Printed;
 }
 
 std::tm QtPlatform::Now() {

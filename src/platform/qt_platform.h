@@ -37,6 +37,9 @@ class QtPlatform : public Platform {
   // nothing happens.
   void ShowHelpTopic(const std::string& topic) override;
   std::tm Now() override;
+  std::optional<std::string> RenderPdf(const PagedDocument& doc, std::string& error) override;
+  // Qt's print dialog, then the printer it chose.
+  PrintResult PrintDocument(const PagedDocument& doc, std::string& error) override;
 
   void SetHelpViewer(std::function<void(const std::string& topic)> viewer) {
     helpViewer_ = std::move(viewer);

@@ -11,11 +11,13 @@
 #include <optional>
 
 #include "commands/design_commands.h"
+#include "commands/document_commands.h"
 #include "commands/displays.h"
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
 #include "commands/section_commands.h"
 #include "model/code_rules.h"
+#include "platform/number_settings.h"
 #include "ui/about_window.h"
 #include "ui/code_parameters_window.h"
 #include "ui/define_calc_window.h"
@@ -215,6 +217,13 @@ void MainWindow::CreateMenus() {
   item(save, "mnuSaveInput", "&Input As", [&s] { SaveInput(s); });
   item(save, "mnuSaveOutput", "&Output As",
        [&s] { ChooseOutputFile(s, OutputFileMenu::MainWindow); });
+  separator(file, "mnuFileSep1");
+  item(file, "mnuPrint", "&Print...", [&s] {
+    PrintCalculation(s, UserDecimalSign(), UserPaper());
+  })->setShortcut(QKeySequence::Print);
+  item(file, "mnuExportPdf", "Export P&DF...",
+       [&s] { ExportPdf(s, UserDecimalSign(), UserPaper()); });
+  separator(file, "mnuFileSep2");
   item(file, "mnuExit", "&Exit", [this] { emit exitRequested(); });
 
   QMenu* edit = Menu(bar, nullptr, "mnuEdit", "&Edit");

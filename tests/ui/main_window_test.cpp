@@ -256,6 +256,10 @@ TEST(MainWindow, MenuCaptions) {
   const char* const expected[] = {"mnuFile &File",
                                   "mnuLoadIn &Load Input",
                                   "mnuSave &Save",
+                                  "mnuFileSep1 -",
+                                  "mnuPrint &Print...",
+                                  "mnuExportPdf Export P&DF...",
+                                  "mnuFileSep2 -",
                                   "mnuExit &Exit",
                                   "mnuSave &Save",
                                   "mnuSaveInput &Input As",
@@ -315,6 +319,7 @@ TEST(MainWindow, MenuCaptions) {
   for (QAction* top : w.main.menuBar()->actions()) walk(top->menu());
   EXPECT_EQ(menus, std::vector<std::string>(std::begin(expected), std::end(expected)));
   EXPECT_EQ(w.Action("mnuContents")->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(w.Action("mnuPrint")->shortcut(), QKeySequence(QKeySequence::Print));
 }
 
 }  // namespace

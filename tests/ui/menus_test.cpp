@@ -73,6 +73,39 @@ TEST(Files, LoadAndSaveThroughTheMenu) {
   EXPECT_EQ(w.Panel(1), "Input written to girder.in");
 }
 
+TEST(Files, PrintAndExportTheCalculation) {
+  QTemporaryDir dir;
+  Program w;
+  ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in"));
+  w.Trigger("mnuExportPdf");  // cancelled: nothing made
+  EXPECT_TRUE(w.platform.documents().empty());
+  const std::string pdf = dir.filePath("box girder.pdf").toStdString();
+  w.platform.QueueFileChoice(FileChoiceForPath(pdf));
+  w.Trigger("mnuExportPdf");
+  EXPECT_EQ(w.platform.fileDialogs().back().filter, "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*");
+  EXPECT_EQ(w.Panel(2), "PDF written to box girder.pdf");
+  std::ifstream in(pdf);
+  std::string first;
+  std::getline(in, first);
+  EXPECT_EQ(first, "%scripted-pdf");
+  w.platform.SetPrintResult(PrintResult::Cancelled);
+  w.Trigger("mnuPrint");
+  w.platform.SetPrintResult(PrintResult::Failed);
+  w.Trigger("mnuPrint");
+  EXPECT_EQ(w.platform.messages(), std::vector<PlatformEvent>{PlatformEvent::Message(
+                                       "Print Error", Icon::None)});
+  EXPECT_EQ(w.platform.reasons().back(), "cannot print: the printer is out of paper");
+  w.platform.SetPrintResult(PrintResult::Printed);
+  w.Trigger("mnuPrint");
+  ASSERT_EQ(w.platform.documents().size(), 4u);
+  const std::size_t pages = w.platform.documents().back().pages.size();
+  EXPECT_EQ(w.Panel(2), "Printed " + std::to_string(pages) + " pages");
+  // The selected option decides the document, as it decides the report.
+  w.Click("optDesign");
+  w.Trigger("mnuPrint");
+  EXPECT_NE(w.platform.documents().back().pages[0].texts, w.platform.documents()[3].pages[0].texts);
+}
+
 // Every box of every window, and the status bar: what the user sees.
 std::vector<std::string> Shown(Program& w) {
   std::vector<std::string> shown;
