@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# The window tests run on Qt's offscreen platform: no display is needed.
-scripts/install-missing.sh cmake g++ make libgtest-dev libgmock-dev qt6-base-dev
+# The window tests run on Qt's offscreen platform: no display is needed;
+# the PDF tests read the documents back with poppler-utils.
+scripts/install-missing.sh cmake g++ make libgtest-dev libgmock-dev qt6-base-dev poppler-utils
 
 build=${KESTAL_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE="${KESTAL_BUILD_TYPE:-Debug}" ${KESTAL_CMAKE_ARGS:-}

@@ -60,6 +60,13 @@ int main(int argc, char** argv) {
   ConsolePlatform::PdfRenderer pdf;
   if (inv.pdf) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about the desktop it runs without are no concern of a
+    // command line; its errors are.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "kestal-cli: " << text.toStdString() << '\n';
+      }
+    });
     static int qtArgc = 1;
     static char qtName[] = "kestal-cli";
     static char* qtArgv[] = {qtName, nullptr};

@@ -217,15 +217,17 @@ std::string CheckNumber(double v, int digits, char sign) {
   return result;
 }
 
+std::string CheckRatio(const Check& c) {
+  return std::isfinite(c.ratio) ? FormatPattern(static_cast<float>(c.ratio), "0.000") : "-";
+}
+
 std::vector<std::string> CheckTableLines(const std::vector<Check>& checks) {
   std::vector<std::string> lines;
   for (const Check& c : checks) {
     std::string line = c.name + '\t';
     if (c.decided) {
-      line += CheckNumber(c.demand) + '\t' + CheckNumber(c.limit) + '\t' +
-              (std::isfinite(c.ratio) ? FormatPattern(static_cast<float>(c.ratio), "0.000")
-                                      : std::string("-")) +
-              '\t' + (c.ok ? "OK" : "NOT OK");
+      line += CheckNumber(c.demand) + '\t' + CheckNumber(c.limit) + '\t' + CheckRatio(c) + '\t' +
+              (c.ok ? "OK" : "NOT OK");
     } else {
       line += "\t\t\tnot decided";
     }

@@ -48,6 +48,9 @@ struct CheckUnits {
 };
 CheckUnits CheckUnitsOf(const Problem& p);
 
+// The ratio as the table shows it: three decimals, "-" when infinite.
+std::string CheckRatio(const Check& c);
+
 // One line per check, tab-separated: name, demand, limit, ratio, OK / NOT OK
 // (or "not decided"), clause, unit.
 std::vector<std::string> CheckTableLines(const std::vector<Check>& checks);

@@ -256,7 +256,8 @@ void ChecksTable(Page& page, const std::vector<Check>& checks, char sign) {
     if (c.decided) {
       cells[1] = CheckNumber(c.demand, 6, sign) + unit;
       cells[2] = CheckNumber(c.limit, 6, sign) + unit;
-      cells[3] = std::isfinite(c.ratio) ? CheckNumber(c.ratio, 3, sign) : "inf";
+      cells[3] = CheckRatio(c);
+      if (sign != '.') std::replace(cells[3].begin(), cells[3].end(), '.', sign);
       cells[4] = c.ok ? "OK" : "NOT OK";
     }
     for (int i = 0; i < 6; ++i) {

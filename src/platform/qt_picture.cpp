@@ -16,6 +16,9 @@ QFont PictureFont(TextFont kind, double size) {
   QFont font(kind == TextFont::Mono ? "DejaVu Sans Mono" : "DejaVu Sans");
   font.setStyleHint(kind == TextFont::Mono ? QFont::TypeWriter : QFont::SansSerif);
   if (kind == TextFont::SansBold) font.setBold(true);
+  // No ligatures: the text of a PDF is searched and copied ("defined", not
+  // "de\ufb01ned").
+  font.setStyleStrategy(QFont::PreferNoShaping);
   font.setPointSizeF(size);
   return font;
 }
