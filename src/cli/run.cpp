@@ -90,6 +90,7 @@ bool IsCalcResult(const ShownMessage& m) {
 void RunCommand(Session& s, const Invocation& inv) {
   switch (inv.command) {
     case Command::Help:
+    case Command::Version:
       return;
     case Command::Report:
       return Report(s, inv);
