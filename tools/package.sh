@@ -13,7 +13,7 @@ scripts/install-missing.sh cmake g++ make qt6-base-dev dpkg-dev file
 
 build=${KESTAL_PACKAGE_DIR:-build-package}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKESTAL_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target kestal kestal-cli kestal_help -j "$(nproc)" >/dev/null
+cmake --build "$build" --target kestal kestal-cli kestal_help kestal_docs -j "$(nproc)" >/dev/null
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls -t "$build"/kestal_*.deb | head -1)
 dpkg-deb --info "$deb"
