@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/screenshots.h"
+#include "model/version.h"
 #include "platform/console_platform.h"
 #include "platform/qt_platform.h"
 #include "ui/help_window.h"
@@ -43,8 +44,7 @@ int main(int argc, char** argv) {
   using namespace kestal;
   // Answered without a display.
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "kestal " << KESTAL_VERSION_MAJOR << '.' << KESTAL_VERSION_MINOR << '.'
-              << KESTAL_VERSION_PATCH << '\n';
+    std::cout << VersionLine() << '\n';
     return 0;
   }
   if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {

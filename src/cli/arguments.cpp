@@ -76,6 +76,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   if (IsHelp(command)) {
     inv.command = Command::Help;
     return {inv, {}};
+  } else if (command == "--version") {
+    if (args.size() > 1) return Error("--version: unexpected argument '" + args[1] + "'");
+    inv.command = Command::Version;
+    return {inv, {}};
   } else if (command == "report") {
     inv.command = Command::Report;
     positionalCount = 1;

@@ -8,7 +8,7 @@
 
 namespace kestal::cli {
 
-enum class Command { Help, Report, View, CalcTension, CalcShear, New };
+enum class Command { Help, Version, Report, View, CalcTension, CalcShear, New };
 
 // What a View command shows.
 enum class Display {

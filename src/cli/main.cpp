@@ -18,6 +18,7 @@
 #include "commands/session.h"
 #include "files/checks.h"
 #include "model/problem_ops.h"
+#include "model/version.h"
 #include "platform/console_platform.h"
 #include "platform/qt_document.h"
 
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
   const cli::Invocation& inv = *parsed.invocation;
   if (inv.command == cli::Command::Help) {
     std::cout << cli::UsageText();
+    return 0;
+  }
+  if (inv.command == cli::Command::Version) {
+    std::cout << VersionLine() << '\n';
     return 0;
   }
 

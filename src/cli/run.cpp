@@ -100,6 +100,7 @@ std::string PdfPathOf(const Invocation& inv) {
 void RunCommand(Session& s, const Invocation& inv) {
   switch (inv.command) {
     case Command::Help:
+    case Command::Version:
       return;
     case Command::Report:
       return Report(s, inv);

@@ -17,9 +17,17 @@ AboutWindow::AboutWindow(QWidget* owner) : ToolWindow("frmAbout", "About Program
   text->setObjectName("Label1");
   text->setWordWrap(true);
   // About five lines of text.
-  text->setFixedWidth(text->fontMetrics().averageCharWidth() * 40);
+  const int width = text->fontMetrics().averageCharWidth() * 40;
+  text->setFixedWidth(width);
+  // The terms the program is given under, below its purpose.
+  auto* license = new QLabel("License: GNU General Public License, version 3 or later");
+  license->setObjectName("Label2");
+  license->setWordWrap(true);
+  license->setFixedWidth(width);
   auto* inFrame = new QVBoxLayout(frame);
   inFrame->addWidget(text);
+  inFrame->addSpacing(text->fontMetrics().height() / 2);
+  inFrame->addWidget(license);
 
   auto* ok = new QPushButton("OK");
   ok->setObjectName("Command1");

@@ -1,6 +1,6 @@
 #pragma once
 
-// The about window, frmAbout: the program's name, version and purpose.
+// The about window, frmAbout: the program's name, version, purpose and license.
 
 #include "ui/window_support.h"
 

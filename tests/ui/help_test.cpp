@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTextBrowser>
 
@@ -47,6 +48,7 @@ TEST(Help, TheHelpMenu) {
   w.Trigger("mnuAbout");
   QWidget* about = w.Find("frmAbout");
   EXPECT_EQ(about->findChild<QGroupBox*>("Frame1")->title(), "Program KESTAL Version 5.21");
+  EXPECT_TRUE(about->findChild<QLabel*>("Label2")->text().contains("General Public License"));
   w.Click("Command1");
   EXPECT_FALSE(about->isVisible());
 }

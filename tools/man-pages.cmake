@@ -1,0 +1,138 @@
+# Writes the manual pages kestal.1 and kestal-cli.1 from MANUAL.md (a few
+# Markdown forms: "# page(1) -- summary" begins a page, "# Both pages" the
+# sections every page ends with, "## NAME" a section, a line followed by
+# ":   text" a term and its description, lines indented by four blanks a
+# verbatim block, `command` bold, *argument* italic).
+#
+#   cmake -DSOURCE=MANUAL.md -DCHANGELOG=packaging/changelog -DVERSION=5.21.0
+#         -DOUTPUT_DIR=DIR -P tools/man-pages.cmake
+#
+# The pages carry the date of the changelog's latest entry.
+cmake_minimum_required(VERSION 3.25)
+
+file(READ ${CHANGELOG} changelog)
+string(REGEX MATCH "\n -- [^\n]*>  [A-Z][a-z][a-z], ([0-9]+) ([A-Z][a-z][a-z]) ([0-9]+)"
+  trailer "${changelog}")
+if(NOT trailer)
+  message(FATAL_ERROR "${CHANGELOG}: no trailer line with a date")
+endif()
+set(date "${CMAKE_MATCH_1} ${CMAKE_MATCH_2} ${CMAKE_MATCH_3}")
+
+# Characters roff reads as its own, or shows as typographic ones.
+function(roff_escape var text)
+  string(REPLACE "\\" "\\e" text "${text}")
+  string(REPLACE "^" "\\(ha" text "${text}")
+  string(REPLACE "~" "\\(ti" text "${text}")
+  set(${var} "${text}" PARENT_SCOPE)
+endfunction()
+
+# What is typed as it stands: minus signs and straight quotes.
+function(roff_literal var text)
+  string(REPLACE "-" "\\-" text "${text}")
+  string(REPLACE "'" "\\(aq" text "${text}")
+  string(REPLACE "`" "\\(ga" text "${text}")
+  set(${var} "${text}" PARENT_SCOPE)
+endfunction()
+
+# `code` in bold, *argument* in italic.
+function(roff_inline var text)
+  roff_escape(text "${text}")
+  set(out "")
+  while(text MATCHES "^([^`]*)`([^`]*)`(.*)$")
+    set(before "${CMAKE_MATCH_1}")
+    set(code "${CMAKE_MATCH_2}")
+    set(text "${CMAKE_MATCH_3}")
+    roff_literal(code "${code}")
+    string(APPEND out "${before}\\fB${code}\\fR")
+  endwhile()
+  string(APPEND out "${text}")
+  string(REGEX REPLACE "\\*([^* ][^*]*)\\*" "\\\\fI\\1\\\\fR" out "${out}")
+  set(${var} "${out}" PARENT_SCOPE)
+endfunction()
+
+# A line of roff text must not begin with a control character.
+function(roff_line var text)
+  if(text MATCHES "^[.']")
+    set(text "\\&${text}")
+  endif()
+  set(${var} "${text}\n" PARENT_SCOPE)
+endfunction()
+
+# One block of lines (between blank lines) as roff, after a section heading
+# when `first` is set.
+function(roff_block var block first)
+  string(REGEX REPLACE "\n$" "" block "${block}")
+  set(out "")
+  if(block MATCHES "^    ")
+    string(APPEND out ".PP\n.RS 4\n.nf\n")
+    string(REGEX REPLACE "(^|\n)    " "\\1" block "${block}")
+    roff_escape(block "${block}")
+    roff_literal(block "${block}")
+    string(APPEND block "\n")
+    while(block MATCHES "^([^\n]*)\n(.*)$")
+      set(block "${CMAKE_MATCH_2}")
+      roff_line(line "${CMAKE_MATCH_1}")
+      string(APPEND out "${line}")
+    endwhile()
+    string(APPEND out ".fi\n.RE\n")
+  else()
+    if(block MATCHES "^([^\n]*)\n:   (.*)$")
+      roff_inline(term "${CMAKE_MATCH_1}")
+      string(REGEX REPLACE "\n    " "\n" block "${CMAKE_MATCH_2}")
+      string(APPEND out ".TP\n${term}\n")
+    elseif(NOT first)
+      string(APPEND out ".PP\n")
+    endif()
+    roff_inline(block "${block}")
+    string(APPEND block "\n")
+    while(block MATCHES "^([^\n]*)\n(.*)$")
+      set(block "${CMAKE_MATCH_2}")
+      roff_line(line "${CMAKE_MATCH_1}")
+      string(APPEND out "${line}")
+    endwhile()
+  endif()
+  set(${var} "${out}" PARENT_SCOPE)
+endfunction()
+
+file(READ ${SOURCE} text)
+string(APPEND text "\n")
+set(pages "")
+set(current "")
+set(block "")
+set(first FALSE)
+while(text MATCHES "^([^\n]*)\n(.*)$")
+  set(line "${CMAKE_MATCH_1}")
+  set(text "${CMAKE_MATCH_2}")
+  if(line MATCHES "^#" OR line STREQUAL "")
+    if(NOT block STREQUAL "")
+      roff_block(roff "${block}" ${first})
+      string(APPEND page_${current} "${roff}")
+      set(block "")
+      set(first FALSE)
+    endif()
+  endif()
+  if(line MATCHES "^# ([a-z-]+)\\(1\\) -- (.*)$")
+    set(current ${CMAKE_MATCH_1})
+    list(APPEND pages ${current})
+    string(TOUPPER "${current}" title)
+    roff_literal(name "${current}")
+    set(page_${current} ".TH \"${title}\" 1 \"${date}\" \"KESTAL ${VERSION}\" \"User Commands\"\n")
+    # Commands and file names are not hyphenated, lines not stretched.
+    string(APPEND page_${current} ".nh\n.ad l\n")
+    string(APPEND page_${current} ".SH NAME\n${name} \\- ${CMAKE_MATCH_2}\n")
+  elseif(line STREQUAL "# Both pages")
+    set(current common)
+    set(page_common "")
+  elseif(line MATCHES "^## (.*)$")
+    string(APPEND page_${current} ".SH ${CMAKE_MATCH_1}\n")
+    set(first TRUE)
+  elseif(line MATCHES "^#")
+    message(FATAL_ERROR "${SOURCE}: a heading of no kind known: ${line}")
+  elseif(NOT line STREQUAL "")
+    string(APPEND block "${line}\n")
+  endif()
+endwhile()
+
+foreach(page IN LISTS pages)
+  file(WRITE ${OUTPUT_DIR}/${page}.1 "${page_${page}}${page_common}")
+endforeach()
