@@ -22,12 +22,12 @@ constexpr double kTableSize = 7.5;
 constexpr double kTablePitch = 10.5;
 constexpr double kDrawingHeight = 250;
 
-// The width of a text in points: a bound over DejaVu Sans (0.62 em a
-// character is more than its average) and DejaVu Sans Mono (0.602 em).
+// The width of a text in points: a bound over DejaVu Sans (0.66 em a
+// character is more than its digits and its average) and DejaVu Sans Mono (0.602 em).
 double WidthOf(const std::string& text, double size, TextFont font) {
   std::size_t characters = 0;
   for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
-  const double em = font == TextFont::Mono ? 0.602 : font == TextFont::SansBold ? 0.7 : 0.62;
+  const double em = font == TextFont::Mono ? 0.602 : font == TextFont::SansBold ? 0.72 : 0.66;
   return static_cast<double>(characters) * em * size;
 }
 
@@ -175,7 +175,7 @@ LabelText DrawingLabels(const Problem& p, const SectionGeometry& s, char sign) {
   return [&p, s, u, sign](const std::string& letter) {
     // Dimensions by their values, the steel by its name and area.
     auto value = [&](double v, const std::string& unit) {
-      return CheckNumber(v, 4, sign) + " " + unit;
+      return DimensionNumber(v, sign) + " " + unit;
     };
     const std::string len = u.length;
     if (letter == "As") return "As " + value(p.TSteelArea, Printed(u.area));

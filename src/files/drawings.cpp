@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "files/checks.h"
 
@@ -69,6 +70,15 @@ class Dimensions {
 };
 
 }  // namespace
+
+std::string DimensionNumber(double v, char sign) {
+  if (std::fabs(v) >= 1e4 && std::fabs(v) < 1e12) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f", v);
+    return text;
+  }
+  return CheckNumber(v, 4, sign);
+}
 
 std::optional<SectionLayout> LaySection(const SectionGeometry& s, Rect area, const TextMetrics& fm,
                                         const LabelText& label, double textSize) {
@@ -181,7 +191,7 @@ Picture LayUltimateState(const UltimateState& u, const SectionLayout& section, d
   Picture g;
   Dimensions dims(g, fm, textSize);
   auto Y = [&](double y) { return section.topY + y * section.scale; };
-  auto num = [](double v, int digits = 4) { return CheckNumber(v, digits); };
+  auto num = [](double v) { return DimensionNumber(v); };
   const double gap = fm.height / 2;
   const double half = area.w / 2;
 
@@ -198,16 +208,17 @@ Picture LayUltimateState(const UltimateState& u, const SectionLayout& section, d
                           {axis, Y(u.d)}});
   strain.fillAlpha = 40;
   g.outlines.push_back(strain);
-  dims.Text({area.x, Y(0) - 2.6 * fm.height, half, fm.height}, TextAlign::Left, "Strain");
-  dims.Text({area.x, Y(0) - 1.4 * fm.height, half, fm.height}, TextAlign::Left,
-            "εcu = " + num(u.ecu));
+  // Titles and values above each diagram, a line each.
+  auto above = [&](double x, int line, const std::string& text) {
+    dims.Text({x, Y(0) - (1.4 + 1.2 * line) * fm.height, half + gap, fm.height}, TextAlign::Left,
+              text);
+  };
+  const int titleLine = u.Cs > 0 ? 2 : 1;
+  above(area.x, titleLine, "Strain");
+  above(area.x, titleLine - 1, "εcu = " + num(u.ecu));
+  if (u.Cs > 0) above(area.x, 0, "εs' = " + num(u.esc) + " at d'");
   dims.Text({area.x, Y(u.d) + gap / 2, half - gap, fm.height}, TextAlign::Right,
             "εt = " + num(u.et));
-  if (u.dc > 0) {
-    dims.Text({area.x, Y(u.dc) - fm.height / 2, axis - area.x - u.ecu * k * (u.c - u.dc) / u.c,
-               fm.height},
-              TextAlign::Right, "εs' = " + num(u.esc) + " ");
-  }
   // The neutral axis across the section and the strain diagram.
   dims.Line({area.x, Y(u.c)}, {area.x + half - gap, Y(u.c)}, 0.5);
   dims.Text({axis + gap / 2, Y(u.c) - fm.height, half, fm.height}, TextAlign::Left,
@@ -222,10 +233,11 @@ Picture LayUltimateState(const UltimateState& u, const SectionLayout& section, d
       {{face, Y(0)}, {face - block, Y(0)}, {face - block, Y(u.a)}, {face, Y(u.a)}});
   stressBlock.fillAlpha = 40;
   g.outlines.push_back(stressBlock);
-  dims.Text({face - block - gap, Y(0) - 2.6 * fm.height, half, fm.height}, TextAlign::Left,
-            "Stress and forces");
-  dims.Text({face - block - gap, Y(0) - 1.4 * fm.height, half + gap, fm.height}, TextAlign::Left,
-            "a = " + num(u.a) + " " + length + " at " + num(u.blockStress) + " " + stress);
+  const double stressX = face - block - gap;
+  above(stressX, titleLine, "Stress and forces");
+  above(stressX, titleLine - 1,
+        "a = " + num(u.a) + " " + length + " at " + num(u.blockStress) + " " + stress);
+  if (u.Cs > 0) above(stressX, 0, "Cs = " + num(u.Cs) + " " + force + " at d'");
   dims.VDim(face - block - gap, Y(0), Y(u.a), "a", true);
   const double arrow = area.w / 8;
   const double yc = u.d - u.z;
@@ -235,10 +247,6 @@ Picture LayUltimateState(const UltimateState& u, const SectionLayout& section, d
   dims.Arrow({face, Y(u.d)}, {face + arrow, Y(u.d)});
   dims.Text({face + arrow + gap / 2, Y(u.d) - fm.height / 2, half, fm.height}, TextAlign::Left,
             "T = " + num(u.T) + " " + force);
-  if (u.Cs > 0) {
-    dims.Text({face + gap / 2, Y(u.dc) - fm.height / 2, half, fm.height}, TextAlign::Left,
-              "Cs = " + num(u.Cs) + " " + force);
-  }
   dims.VDim(face + arrow * 0.55, Y(yc), Y(u.d), "z = " + num(u.z) + " " + length, false);
   return g;
 }

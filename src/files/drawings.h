@@ -48,4 +48,8 @@ Picture LayUltimateState(const UltimateState& u, const SectionLayout& section, d
                          const TextMetrics& fm, double textSize, const std::string& length,
                          const std::string& force, const std::string& stress);
 
+// A number of a drawing: four significant digits, whole numbers from 10000
+// up ("21.5", "0.003", "12285"); `sign` for the point.
+std::string DimensionNumber(double v, char sign = '.');
+
 }  // namespace kestal
