@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
+#include <iterator>
 
 #include "commands/file_commands.h"
 #include "model/record_fields.h"
@@ -92,8 +94,8 @@ TEST(Files, PrintAndExportTheCalculation) {
   w.Trigger("mnuPrint");
   w.platform.SetPrintResult(PrintResult::Failed);
   w.Trigger("mnuPrint");
-  EXPECT_EQ(w.platform.messages(), std::vector<PlatformEvent>{PlatformEvent::Message(
-                                       "Print Error", Icon::None)});
+  EXPECT_EQ(w.platform.messages(),
+            std::vector<PlatformEvent>{PlatformEvent::Message("Print Error", Icon::None)});
   EXPECT_EQ(w.platform.reasons().back(), "cannot print: the printer is out of paper");
   w.platform.SetPrintResult(PrintResult::Printed);
   w.Trigger("mnuPrint");
@@ -104,6 +106,24 @@ TEST(Files, PrintAndExportTheCalculation) {
   w.Click("optDesign");
   w.Trigger("mnuPrint");
   EXPECT_NE(w.platform.documents().back().pages[0].texts, w.platform.documents()[3].pages[0].texts);
+
+  // A report cut short by a fault (crack control without a service moment)
+  // makes no document.
+  std::ifstream source(KESTAL_SOURCE_DIR "/tests/data/cli/pdf/s6_box_review_metric.in");
+  std::string text((std::istreambuf_iterator<char>(source)), {});
+  text.replace(text.rfind("1,1,1,1,1,0"), 11, "1,1,1,1,1,1");
+  const std::string faulty = dir.filePath("fault.in").toStdString();
+  std::ofstream(faulty) << text;
+  ASSERT_TRUE(w.main.LoadInputFile(faulty.c_str()));
+  w.platform.ClearLog();
+  w.platform.QueueFileChoice(FileChoiceForPath(dir.filePath("fault.pdf").toStdString()));
+  w.Trigger("mnuExportPdf");
+  EXPECT_EQ(w.platform.messages(),
+            std::vector<PlatformEvent>{PlatformEvent::Message("Save Output Error", Icon::None)});
+  EXPECT_EQ(w.platform.reasons().back(), "cannot write '" +
+                                             dir.filePath("fault.pdf").toStdString() +
+                                             "': a calculation stopped at a floating-point fault");
+  EXPECT_FALSE(QFile::exists(dir.filePath("fault.pdf")));
 }
 
 // Every box of every window, and the status bar: what the user sees.
