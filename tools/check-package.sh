@@ -21,7 +21,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-missing.sh debootstrap xdotool imagemagick lintian appstream man-db
+scripts/install-missing.sh debootstrap xdotool imagemagick lintian appstream man-db poppler-utils
 deb=$(tools/package.sh | tail -1)
 
 echo "lintian $deb:"
@@ -65,6 +65,22 @@ for example in examples/*.in; do
   cmp "build-package/$name.out" "$root/tmp/$name.out"
 done
 echo "kestal-cli: the reports of all $(ls examples/*.in | wc -l) examples are the build tree's"
+
+# The PDF document, painted by Qt off any screen in the bare root: it needs
+# the print support library among the package's dependencies and a font.
+depends=$(dpkg-deb -f "$deb" Depends)
+case "$depends" in
+  *libqt6printsupport6*) echo "depends on the Qt print support library: yes" ;;
+  *) echo "the package does not depend on libqt6printsupport6: $depends" >&2; exit 1 ;;
+esac
+in_root env SOURCE_DATE_EPOCH=0 kestal-cli report /usr/share/kestal/examples/lrfd_tee_review_english.in \
+  -o /tmp/document.out --pdf /tmp/document.pdf
+[ "$(head -c 5 "$root/tmp/document.pdf")" = "%PDF-" ] || { echo "no PDF written" >&2; exit 1; }
+if command -v pdftotext >/dev/null; then
+  grep -q "Moment Mu <= phi Mn" <(pdftotext -layout "$root/tmp/document.pdf" -) ||
+    { echo "the PDF holds no checks" >&2; exit 1; }
+fi
+echo "kestal-cli report --pdf: $(stat -c %s "$root/tmp/document.pdf") bytes, the checks readable"
 
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/kestal.desktop")
 command=${exec_line//%f//usr/share/kestal/examples/arema_box_review_english.in}

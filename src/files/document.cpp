@@ -338,6 +338,8 @@ PagedDocument CalculationDocument(const Problem& p, ProblemOption option,
   doc.height = paper == Paper::Letter ? 792 : 841.89;
   doc.title = p.OutputTitle.empty() ? "KESTAL calculation" : p.OutputTitle;
   if (!p.InputFileTitle.empty()) doc.title += " (" + p.InputFileTitle + ")";
+  doc.name = p.InputFileTitle.substr(0, p.InputFileTitle.rfind('.'));
+  if (doc.name.empty()) doc.name = "calculation";
   const CodeEdition& edition = EditionOf(p);
   const std::string code = edition.text.longName != nullptr ? edition.text.longName : "No code";
 

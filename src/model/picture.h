@@ -66,6 +66,7 @@ struct Picture {
 // The pages of a printable document, each the same size.
 struct PagedDocument {
   std::string title;      // the PDF's title
+  std::string name;       // a file name for it, without extension ("girder")
   std::string paperName;  // "A4" or "Letter"
   double width = 0;       // points
   double height = 0;      // points

@@ -134,7 +134,7 @@ std::optional<std::string> QtPlatform::RenderPdf(const PagedDocument& doc, std::
 PrintResult QtPlatform::PrintDocument(const PagedDocument& doc, std::string& error) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setFullPage(true);
-  printer.setDocName(QString::fromStdString(doc.title));
+  printer.setDocName(QString::fromStdString(doc.name));
   printer.setPageSize(doc.paperName == "Letter" ? QPageSize(QPageSize::Letter)
                                                 : QPageSize(QPageSize::A4));
   QPrintDialog dialog(&printer, QApplication::activeWindow());
