@@ -30,6 +30,9 @@ class ResultsSink {
   virtual void ShowGridAsIs(int heightTwips, int widthTwips) {
     ShowGrid({}, heightTwips, widthTwips);
   }
+  // The window's title, which names the unit system of the numbers it shows.
+  // A sink without a title ignores it.
+  virtual void SetTitle(const std::string& title) { (void)title; }
 };
 
 }  // namespace kestal

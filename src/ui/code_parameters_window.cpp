@@ -51,6 +51,7 @@ CodeParametersWindow::CodeParametersWindow(Problem& p, const ToolTips& tips, QWi
 void CodeParametersWindow::Refresh() {
   WriteBoxes(this, p_);
   ApplyToolTips(this, tips_);
+  WriteUnits(this, p_);
 }
 
 void CodeParametersWindow::RefreshDerivedMaterials() {

@@ -54,16 +54,6 @@ QRadioButton* Option(const char* name, const char* caption) {
   return option;
 }
 
-QWidget* WithButton(QLineEdit* box, QPushButton* button) {
-  auto* field = new QWidget;
-  auto* row = new QHBoxLayout(field);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(box);
-  row->addWidget(button);
-  row->addStretch();
-  return field;
-}
-
 QMenu* Menu(QMenuBar* bar, QMenu* parent, const char* name, const char* caption) {
   QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
   menu->setObjectName(name);
@@ -152,12 +142,12 @@ QWidget* MainWindow::CreateFrames() {
   calcTSArea_ = Button("cmdCalcTSArea", "&Calc");
   calcVSArea_ = Button("cmdCalcVSArea", "&Calc");
   QLineEdit* tensile = NumberBox("txtTSteelArea");
-  AddBoxRow(steel, tensile, "Tensile Steel Area:", WithButton(tensile, calcTSArea_));
+  AddBoxRow(steel, tensile, "Tensile Steel Area:", calcTSArea_);
   AddBoxRow(steel, NumberBox("txtCSteelArea"), "Compressive Steel Area:");
   AddBoxRow(steel, NumberBox("txtDepthT"), "Depth to Tensile Steel:");
   AddBoxRow(steel, NumberBox("txtDepthC"), "Depth to Compressive Steel:");
   QLineEdit* shear = NumberBox("txtVSteelArea");
-  AddBoxRow(steel, shear, "Shear Steel Area:", WithButton(shear, calcVSArea_));
+  AddBoxRow(steel, shear, "Shear Steel Area:", calcVSArea_);
   AddBoxRow(steel, NumberBox("txtsAv"), "Shear Steel Spacing:");
 
   QGroupBox* crack = BoxFrame("frmCrack", "CRACK CONTROL",
@@ -324,6 +314,8 @@ void MainWindow::RefreshMainWindow() {
   RefreshProblemType();
   (p_.Units == units::Metric ? optMetric_ : optEnglish_)->setChecked(true);
   WriteBoxes(this, p_);
+  WriteUnits(this, p_);
+  session_.results.SetTitle(ResultsTitle(p_));
   stress_->Refresh();
   section_->Refresh();
   RefreshCode();
@@ -352,6 +344,7 @@ void MainWindow::RefreshProblemType() {
     Control<QWidget>(this, row.control)->setEnabled(on);
     if (name.startsWith("txt")) {
       Control<QWidget>(this, ("lbl" + name.mid(3)).toStdString())->setEnabled(on);
+      Control<QWidget>(this, ("unit" + name.mid(3)).toStdString())->setEnabled(on);
     }
   }
   crackFrame_->setVisible(option == ProblemOption::Review);
@@ -367,7 +360,7 @@ void MainWindow::RefreshCrackControl() {
       if (caption != nullptr) {
         Control<QLabel>(this, "lbl" + std::string(box).substr(3))->setText(caption);
       }
-      crackForm_->setRowVisible(Control<QLineEdit>(this, box), shown);
+      crackForm_->setRowVisible(Control<QLabel>(this, "lbl" + std::string(box).substr(3)), shown);
     };
     relabel("txtCover", row.cover, true);
     relabel("txtEffArea", row.effArea, row.effAreaShown);

@@ -98,6 +98,10 @@ void ResultsWindow::Print(const std::string& line) {
   text_->moveCursor(QTextCursor::Start);
 }
 
+void ResultsWindow::SetTitle(const std::string& title) {
+  setWindowTitle(ToQt(title));
+}
+
 void ResultsWindow::Hide() {
   hide();
 }

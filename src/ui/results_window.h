@@ -26,6 +26,7 @@ class ResultsWindow : public ToolWindow, public ResultsSink {
   void ShowGrid(const std::vector<std::vector<std::string>>& rows, int heightTwips,
                 int widthTwips) override;
   void ShowGridAsIs(int heightTwips, int widthTwips) override;
+  void SetTitle(const std::string& title) override;
 
  private:
   // Clears the text, shows either the text or the grid, sizes the window,

@@ -659,6 +659,14 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
   } else if (c == "entry") {
     const std::string text = Unquoted(rest.substr(6));
     log_.push_back(Shortest(LeadingNumber(text)) + " " + Shortest(EntryValue(text)));
+  } else if (c == "unit") {
+    // unit BOX...: the unit shown beside each box; "results" the results title.
+    for (std::size_t i = 1; i < w.size(); ++i) {
+      log_.push_back(w[i] + " " +
+                     Quoted(w[i] == "results" ? ResultsTitle(p_) : std::string(BoxUnit(p_, w[i]))));
+    }
+  } else if (c == "note") {
+    log_.push_back(Quoted(EntryNote(Unquoted(rest.substr(5)))));
   } else if (c == "round") {
     log_.push_back(Shortest(RoundByPattern(std::stod(w.at(2)), Unquoted(w.at(1)))));
   } else if (c == "tip") {
