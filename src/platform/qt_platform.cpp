@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 
 #include "platform/console_platform.h"
 
@@ -63,6 +65,28 @@ void QtPlatform::MessageBoxWithReason(const std::string& text, Icon icon,
                                       const std::optional<std::string>& title,
                                       const std::string& reason) {
   CreateMessageBox(text, icon, title, DialogParent(), reason)->exec();
+}
+
+int QtPlatform::Ask(const std::string& text, const std::vector<std::string>& answers,
+                    const std::optional<std::string>& title) {
+  QMessageBox box(QMessageBox::Question, ToQt(title.value_or(kDefaultTitle)), ToQt(text),
+                  QMessageBox::NoButton, DialogParent());
+  box.setObjectName("Question");
+  std::vector<QAbstractButton*> buttons;
+  for (std::size_t i = 0; i < answers.size(); ++i) {
+    const QMessageBox::ButtonRole role = i == 0                    ? QMessageBox::AcceptRole
+                                         : i + 1 == answers.size() ? QMessageBox::RejectRole
+                                                                   : QMessageBox::DestructiveRole;
+    buttons.push_back(box.addButton(ToQt(answers[i]), role));
+  }
+  if (!buttons.empty()) {
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(buttons.back());
+  }
+  box.exec();
+  const auto found = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return found == buttons.end() ? static_cast<int>(answers.size()) - 1
+                                : static_cast<int>(found - buttons.begin());
 }
 
 void QtPlatform::Beep() {

@@ -24,6 +24,10 @@ class QtPlatform : public Platform {
   void MessageBoxWithReason(const std::string& text, Icon icon,
                             const std::optional<std::string>& title,
                             const std::string& reason) override;
+  // Buttons in order: the first accepts and is the default, the last
+  // rejects (Escape), one between them discards.
+  int Ask(const std::string& text, const std::vector<std::string>& answers,
+          const std::optional<std::string>& title = std::nullopt) override;
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
                                        int filterIndex) override;

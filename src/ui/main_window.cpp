@@ -14,6 +14,7 @@
 #include "commands/displays.h"
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
+#include "commands/problem_commands.h"
 #include "commands/section_commands.h"
 #include "model/code_rules.h"
 #include "ui/about_window.h"
@@ -433,8 +434,7 @@ void MainWindow::OnUnits(bool metric) {
 }
 
 void MainWindow::OnCode(std::string_view key) {
-  ChooseCode(p_, key);
-  RefreshMainWindow();
+  ChooseCodeAsking(session_, key);
 }
 
 void MainWindow::OnSectionType(int index) {

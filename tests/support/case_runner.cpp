@@ -145,6 +145,13 @@ struct LogPlatform : ScriptedPlatform {
     if (showReasons) log.push_back("reason " + Quoted(WithTmp(reason, tmp)));
   }
   void Beep() override { log.push_back("beep"); }
+  int Ask(const std::string& text, const std::vector<std::string>& answers,
+          const std::optional<std::string>& title) override {
+    std::string line = "ask " + Quoted(text);
+    for (const std::string& a : answers) line += " [" + a + "]";
+    log.push_back(line);
+    return ScriptedPlatform::Ask(text, answers, title);
+  }
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
                                        int index) override {
     log.push_back(std::string(mode == FileDialogMode::Open ? "open " : "save ") + Quoted(filter) +
@@ -578,6 +585,8 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
   } else if (c == "answer") {
     if (w.at(1) == "file") {
       platform_.QueueFileChoice(FileChoiceForPath(Path(w.at(2))));
+    } else if (w[1] == "button") {
+      platform_.QueueAnswer(Unquoted(w.at(2)));
     } else if (w[1] == "cancel") {
       platform_.QueueFileChoice(std::nullopt);
     } else {

@@ -177,12 +177,12 @@ TEST(MainWindow, UnitSwitches) {
   EXPECT_EQ(w.Find("txtMomentUlt")->toolTip(), "Factored moment in kN-m");
   w.Click("optEnglish");
   EXPECT_EQ(w.Text("txtConcreteStrength"), " 4000");
-  // The Canadian codes turn the units Metric and keep the numbers ...
-  w.Type("txtMomentUlt", "250");
+  // The Canadian codes turn the units Metric ...
   w.Trigger("mnuCSA");
   EXPECT_TRUE(Checked(w, "optMetric"));
-  EXPECT_EQ(w.Text("txtMomentUlt"), " 250");
+  EXPECT_TRUE(w.platform.questions().empty()) << "nothing was entered";
   // ... and are worked in Metric only: English selects Metric again, afresh.
+  w.Type("txtMomentUlt", "250");
   w.Click("optEnglish");
   EXPECT_TRUE(Checked(w, "optMetric"));
   EXPECT_EQ(w.p.Units, units::Metric);
@@ -233,6 +233,27 @@ TEST(MainWindow, TextThatIsNotANumberSaysSo) {
               error ? "Factored (ultimate) Moment: " + std::string(note) : "");
   }
   EXPECT_EQ(w.p.MomentUlt, 12);
+}
+
+TEST(MainWindow, ACodeThatSwitchesTheUnitsAsksFirst) {
+  Program w;
+  w.Type("txtMomentUlt", "250");
+  w.platform.QueueAnswer("Cancel");
+  w.Trigger("mnuCSA19");
+  EXPECT_EQ(w.platform.questions(),
+            std::vector<std::string>{
+                "CSA A23.3-19 works in Metric units. Clear the problem and switch to Metric?"});
+  EXPECT_EQ(w.p.CodeKey, code::AREMA);
+  EXPECT_TRUE(w.Action("mnuAREMA")->isChecked());
+  EXPECT_FALSE(w.Action("mnuCSA19")->isChecked());
+  EXPECT_EQ(w.Text("txtMomentUlt"), " 250");
+  w.platform.QueueAnswer("Clear");
+  w.Trigger("mnuS6");
+  EXPECT_EQ(w.p.CodeKey, code::S6);
+  EXPECT_TRUE(Checked(w, "optMetric"));
+  EXPECT_EQ(w.Text("txtMomentUlt"), " 0");
+  EXPECT_EQ(w.Text("txtConcreteStrength"), " 30");
+  EXPECT_EQ(w.platform.questions().size(), 2u);
 }
 
 TEST(MainWindow, InvertCurrentSection) {
