@@ -27,6 +27,9 @@ void HandlerError(Session& s, const char* text, const char* title) {
 
 bool LoadInputFrom(Session& s, const FileChoice& file) {
   if (!ReadInputFile(s.problem, s.tips, file, s.platform)) return false;
+  // The report of the problem before is no report of this one.
+  s.problem.OutputFile.clear();
+  s.problem.OutputFileTitle.clear();
   ShowInputFilePanels(s);
   s.view.RefreshMainWindow();
   return true;

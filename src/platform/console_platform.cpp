@@ -51,7 +51,8 @@ int ConsolePlatform::Ask(const std::string& text, const std::vector<std::string>
 
 void ConsolePlatform::Beep() {}
 
-std::optional<FileChoice> ConsolePlatform::ChooseFile(FileDialogMode, const std::string&, int) {
+std::optional<FileChoice> ConsolePlatform::ChooseFile(FileDialogMode, const std::string&, int,
+                                                      const std::string&) {
   return std::nullopt;
 }
 

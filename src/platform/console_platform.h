@@ -53,7 +53,7 @@ class ConsolePlatform : public Platform {
   // A console has no bell worth ringing between printed lines: nothing.
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                       int filterIndex) override;
+                                       int filterIndex, const std::string& proposed = {}) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   // A clipboard of the command's own, forgotten when it ends.

@@ -49,9 +49,12 @@ class Platform {
                   const std::optional<std::string>& title = std::nullopt) = 0;
 
   // Common file dialog. `filter` is "Description|pattern|..." and
-  // `filterIndex` counts its pairs from 1. Empty when cancelled.
+  // `filterIndex` counts its pairs from 1; `proposed`, when not empty, is the
+  // path the dialog starts with (its folder and file name). Empty when
+  // cancelled.
   virtual std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                               int filterIndex) = 0;
+                                               int filterIndex,
+                                               const std::string& proposed = {}) = 0;
 
   // Input box: the typed text, empty when cancelled.
   virtual std::string InputBox(const std::string& prompt, const std::string& title,

@@ -108,7 +108,7 @@ QStringList NameFilters(const std::string& filter) {
 }
 
 std::optional<FileChoice> QtPlatform::ChooseFile(FileDialogMode mode, const std::string& filter,
-                                                 int filterIndex) {
+                                                 int filterIndex, const std::string& proposed) {
   QFileDialog dialog(DialogParent());
   dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
                                                     : QFileDialog::AcceptSave);
@@ -119,6 +119,7 @@ std::optional<FileChoice> QtPlatform::ChooseFile(FileDialogMode mode, const std:
   if (filterIndex >= 1 && filterIndex <= filters.size()) {
     dialog.selectNameFilter(filters[filterIndex - 1]);
   }
+  if (!proposed.empty()) dialog.selectFile(ToQt(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString path = dialog.selectedFiles().first();
   return FileChoice{path.toStdString(), QFileInfo(path).fileName().toStdString()};

@@ -30,7 +30,7 @@ class QtPlatform : public Platform {
           const std::optional<std::string>& title = std::nullopt) override;
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                       int filterIndex) override;
+                                       int filterIndex, const std::string& proposed = {}) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   void SetClipboardText(const std::string& text) override;

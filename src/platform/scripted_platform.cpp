@@ -38,8 +38,9 @@ int ScriptedPlatform::Ask(const std::string& text, const std::vector<std::string
 }
 
 std::optional<FileChoice> ScriptedPlatform::ChooseFile(FileDialogMode mode,
-                                                       const std::string& filter, int filterIndex) {
-  fileDialogs_.push_back({mode, filter, filterIndex});
+                                                       const std::string& filter, int filterIndex,
+                                                       const std::string& proposed) {
+  fileDialogs_.push_back({mode, filter, filterIndex, proposed});
   if (fileChoices_.empty()) return std::nullopt;
   std::optional<FileChoice> answer = std::move(fileChoices_.front());
   fileChoices_.pop_front();

@@ -36,6 +36,7 @@ struct FileDialogRequest {
   FileDialogMode mode = FileDialogMode::Open;
   std::string filter;
   int filterIndex = 0;
+  std::string proposed;
   friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
 };
 
@@ -62,7 +63,7 @@ class ScriptedPlatform : public Platform {
   int Ask(const std::string& text, const std::vector<std::string>& answers,
           const std::optional<std::string>& title = std::nullopt) override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                       int filterIndex) override;
+                                       int filterIndex, const std::string& proposed = {}) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   void SetClipboardText(const std::string& text) override;

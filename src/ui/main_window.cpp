@@ -395,9 +395,9 @@ ProblemOption MainWindow::SelectedOption() const {
 void MainWindow::SetStatusPanel(int panel, const std::string& text) {
   if (panel < 1 || panel > 3) return;
   panels_[panel - 1]->setText(ToQt(text));
-  // The file panels name the whole path in their tips.
-  if (panel == 1 && !p_.InputFile.empty()) panels_[0]->setToolTip(ToQt(p_.InputFile));
-  if (panel == 2 && !p_.OutputFile.empty()) panels_[1]->setToolTip(ToQt(p_.OutputFile));
+  // The file panels name the whole path in their tips, or say what they say.
+  if (panel == 1) panels_[0]->setToolTip(ToQt(p_.InputFile.empty() ? text : p_.InputFile));
+  if (panel == 2) panels_[1]->setToolTip(ToQt(p_.OutputFile.empty() ? text : p_.OutputFile));
 }
 
 bool MainWindow::LoadInputFile(const std::string& path) {

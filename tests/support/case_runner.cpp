@@ -152,12 +152,13 @@ struct LogPlatform : ScriptedPlatform {
     log.push_back(line);
     return ScriptedPlatform::Ask(text, answers, title);
   }
-  std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                       int index) override {
+  std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter, int index,
+                                       const std::string& proposed) override {
     log.push_back(std::string(mode == FileDialogMode::Open ? "open " : "save ") + Quoted(filter) +
-                  " " + std::to_string(index));
+                  " " + std::to_string(index) +
+                  (proposed.empty() ? "" : " proposing " + Shown(proposed)));
     if (dialogFails) throw std::runtime_error("the file dialog failed");
-    return ScriptedPlatform::ChooseFile(mode, filter, index);
+    return ScriptedPlatform::ChooseFile(mode, filter, index, proposed);
   }
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override {
@@ -172,6 +173,13 @@ struct LogPlatform : ScriptedPlatform {
   void SetClipboardText(const std::string& text) override {
     log.push_back("clipboard " + Quoted(text));
     ScriptedPlatform::SetClipboardText(text);
+  }
+  // A path with the case's folder as $TMP and the source folder as $SRC.
+  std::string Shown(const std::string& path) const {
+    std::string shown = WithTmp(path, tmp);
+    const std::string src = KESTAL_SOURCE_DIR;
+    if (shown.starts_with(src)) shown = "$SRC" + shown.substr(src.size());
+    return shown;
   }
   Words& log;
   bool dialogFails = false;
@@ -321,7 +329,9 @@ class FileSizeLimit {
 
 class CaseRun {
  public:
-  CaseRun(fs::path file, const fs::path& tmp) : file_(std::move(file)), tmp_(tmp) {}
+  CaseRun(fs::path file, const fs::path& tmp) : file_(std::move(file)), tmp_(tmp) {
+    platform_.tmp = tmp_.string();
+  }
 
   // Runs one command line; false (with a failure reported) ends the case.
   bool Run(const std::string& line, int lineNo);
