@@ -22,6 +22,7 @@
 #include "files/result_lines.h"
 #include "model/checked.h"
 #include "model/code_rules.h"
+#include "model/input_checks.h"
 #include "model/numtext.h"
 
 namespace kestal {
@@ -76,8 +77,9 @@ struct FaultMessage {
 // Quick display: prepare the window, run the body, then print its lines. Any
 // run-time error of a calculation hides the window and shows the display's
 // fault message instead.
+// A fault names the inputs of `needs` not entered yet as its reason.
 void RunDisplay(Session& s, int height, const FaultMessage& fault,
-                const std::function<void(Lines&)>& body) {
+                const std::function<void(Lines&)>& body, std::initializer_list<Needed> needs = {}) {
   if (RefusesImpossibleInput(s, kIncompleteInformation, fault.icon, fault.title)) {
     s.results.Hide();
     return;
@@ -88,7 +90,12 @@ void RunDisplay(Session& s, int height, const FaultMessage& fault,
     body(lines);
   } catch (const std::exception&) {
     s.results.Hide();
-    s.platform.MessageBox(kIncompleteInformation, fault.icon, fault.title);
+    const std::string missing = MissingInputs(s.problem, needs);
+    if (missing.empty()) {
+      s.platform.MessageBox(kIncompleteInformation, fault.icon, fault.title);
+    } else {
+      s.platform.MessageBoxWithReason(kIncompleteInformation, fault.icon, fault.title, missing);
+    }
     return;
   }
   for (const std::string& line : lines.all()) s.results.Print(line);
@@ -118,65 +125,71 @@ bool HasCompressionSteel(const Problem& p) {
 
 void ShowSectionProperties(Session& s) {
   Problem& p = s.problem;
-  RunDisplay(s, kTallDisplayHeight, {}, [&](Lines& out) {
-    SectionInertias(p);
-    out.Heading("S E C T I O N   P R O P E R T I E S:");
-    if (!IsKnownShape(p)) return NoShape(out);
-    out.Results(SectionPropertyLines(p));
-  });
+  RunDisplay(s, kTallDisplayHeight, {},
+             [&](Lines& out) {
+               SectionInertias(p);
+               out.Heading("S E C T I O N   P R O P E R T I E S:");
+               if (!IsKnownShape(p)) return NoShape(out);
+               out.Results(SectionPropertyLines(p));
+             },
+             {Needed::Section});
 }
 
 void ShowMomentCapability(Session& s) {
   Problem& p = s.problem;
-  RunDisplay(s, kTallDisplayHeight, {}, [&](Lines& out) {
-    GrossSectionProps(p);
-    MomentCapability(p);
-    out.Heading("M O M E N T   C A P A B I L I T Y:");
-    if (!IsKnownShape(p)) return NoShape(out);
-    const CodeRules& rules = RulesOf(p);
-    out.Value("Ultimate moment capability  = ", p.MomentCap);
-    if (!rules.minimumAreaByFormula) {
-      out.Value(rules.lrfd == LrfdForms::Ninth ? "Factored cracking moment    = "
-                                               : "1.2 * Cracking moment       = ",
-                p.CrackMoment12);
-      if (p.MinDesignMoment > 0) out.Value("Design moment               = ", p.MinDesignMoment);
-    }
-    out.Value("Stress block depth          = ", p.BlockDepth);
-    if (HasCompressionSteel(p)) {
-      // Elastic stress from the strain, without the resistance factor.
-      out.Value("Stress in compression steel = ", ToFloat(Real(p.Er) * p.CSteelStrain));
-    }
-    out.Blank();
-    if (rules.minimumAreaByFormula) {
-      out.Value("Minimum tensile steel area  = ", p.MinTSteelArea);
-      if (p.TSteelArea < p.MinTSteelArea) {
-        out.Text("*** Tensile steel area below minimum required ***");
-      }
-    }
-    if (rules.ductility == Ductility::MaxSteelArea) {
-      out.Value("Maximum tensile steel area  = ", p.MaxTSteelArea);
-      if (p.TSteelArea > p.MaxTSteelArea)
-        out.Text("*** Maximum tensile steel area is exceeded ***");
-    } else if (rules.ductility == Ductility::MinStrain) {
-      out.Value("Strain in tensile steel     = ", p.TSteelStrain);
-      out.Value("Minimum strain              = ", MinimumNetStrain(p));
-      if (rules.flexurePhi == FlexurePhi::NetTensileStrain) {
-        out.Value("Flexure reduction factor used = ", p.PhiUsed);
-      }
-      if (p.TSteelStrain < MinimumNetStrain(p)) out.Text("*** Tensile steel strain is too low ***");
-    } else if (rules.ductility == Ductility::StrainShown) {
-      out.Value("Strain in tensile steel     = ", p.TSteelStrain);
-      out.Value("Flexure reduction factor used = ", p.PhiUsed);
-    } else {
-      out.Value("c/d                         = ", p.CDRatio);
-      // Only the codes with a maximum c/d compare with it; the user-defined
-      // code has none, and another code's leftover limit would be meaningless.
-      if (rules.ductility == Ductility::MaxCD) {
-        out.Value("Maximum c/d                 = ", p.MaxCD);
-        if (p.CDRatio > p.MaxCD) out.Text("*** Maximum c/d ratio is exceeded ***");
-      }
-    }
-  });
+  RunDisplay(s, kTallDisplayHeight, {},
+             [&](Lines& out) {
+               GrossSectionProps(p);
+               MomentCapability(p);
+               out.Heading("M O M E N T   C A P A B I L I T Y:");
+               if (!IsKnownShape(p)) return NoShape(out);
+               const CodeRules& rules = RulesOf(p);
+               out.Value("Ultimate moment capability  = ", p.MomentCap);
+               if (!rules.minimumAreaByFormula) {
+                 out.Value(rules.lrfd == LrfdForms::Ninth ? "Factored cracking moment    = "
+                                                          : "1.2 * Cracking moment       = ",
+                           p.CrackMoment12);
+                 if (p.MinDesignMoment > 0)
+                   out.Value("Design moment               = ", p.MinDesignMoment);
+               }
+               out.Value("Stress block depth          = ", p.BlockDepth);
+               if (HasCompressionSteel(p)) {
+                 // Elastic stress from the strain, without the resistance factor.
+                 out.Value("Stress in compression steel = ", ToFloat(Real(p.Er) * p.CSteelStrain));
+               }
+               out.Blank();
+               if (rules.minimumAreaByFormula) {
+                 out.Value("Minimum tensile steel area  = ", p.MinTSteelArea);
+                 if (p.TSteelArea < p.MinTSteelArea) {
+                   out.Text("*** Tensile steel area below minimum required ***");
+                 }
+               }
+               if (rules.ductility == Ductility::MaxSteelArea) {
+                 out.Value("Maximum tensile steel area  = ", p.MaxTSteelArea);
+                 if (p.TSteelArea > p.MaxTSteelArea)
+                   out.Text("*** Maximum tensile steel area is exceeded ***");
+               } else if (rules.ductility == Ductility::MinStrain) {
+                 out.Value("Strain in tensile steel     = ", p.TSteelStrain);
+                 out.Value("Minimum strain              = ", MinimumNetStrain(p));
+                 if (rules.flexurePhi == FlexurePhi::NetTensileStrain) {
+                   out.Value("Flexure reduction factor used = ", p.PhiUsed);
+                 }
+                 if (p.TSteelStrain < MinimumNetStrain(p))
+                   out.Text("*** Tensile steel strain is too low ***");
+               } else if (rules.ductility == Ductility::StrainShown) {
+                 out.Value("Strain in tensile steel     = ", p.TSteelStrain);
+                 out.Value("Flexure reduction factor used = ", p.PhiUsed);
+               } else {
+                 out.Value("c/d                         = ", p.CDRatio);
+                 // Only the codes with a maximum c/d compare with it; the user-defined
+                 // code has none, and another code's leftover limit would be meaningless.
+                 if (rules.ductility == Ductility::MaxCD) {
+                   out.Value("Maximum c/d                 = ", p.MaxCD);
+                   if (p.CDRatio > p.MaxCD) out.Text("*** Maximum c/d ratio is exceeded ***");
+                 }
+               }
+             },
+             {Needed::TensileSteelArea, Needed::TensileSteelDepth, Needed::Section});
 }
 
 namespace {
@@ -234,9 +247,11 @@ void ShowCrackControl(Session& s) {
 void ShowShearCapability(Session& s) {
   Problem& p = s.problem;
   const FaultMessage fault{Icon::Exclamation, kShearCapabilityTitle};
-  if (p.MomentUlt <= 0 || p.ShearUlt <= 0 || p.TSteelArea <= 0 || p.DepthT <= 0 ||
-      p.SectionDefined <= 0) {
-    s.platform.MessageBox(kIncompleteInformation, fault.icon, fault.title);
+  const std::initializer_list<Needed> needs = {Needed::FactoredMoment, Needed::FactoredShear,
+                                               Needed::TensileSteelArea, Needed::TensileSteelDepth,
+                                               Needed::Section};
+  if (const std::string missing = MissingInputs(p, needs); !missing.empty()) {
+    s.platform.MessageBoxWithReason(kIncompleteInformation, fault.icon, fault.title, missing);
     return;
   }
   RunDisplay(s, kTallDisplayHeight, fault, [&](Lines& out) {
