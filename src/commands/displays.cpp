@@ -371,4 +371,140 @@ void ShowRebarInfo(Session& s) {
   }
 }
 
+void ShowResults(Session& s, ResultsDisplay display) {
+  switch (display) {
+    case ResultsDisplay::SectionProperties:
+      return ShowSectionProperties(s);
+    case ResultsDisplay::MomentCapability:
+      return ShowMomentCapability(s);
+    case ResultsDisplay::ServiceLoadStress:
+      return ShowServiceLoadStress(s);
+    case ResultsDisplay::FatigueStress:
+      return ShowFatigueStress(s);
+    case ResultsDisplay::CrackControl:
+      return ShowCrackControl(s);
+    case ResultsDisplay::ShearCapability:
+      return ShowShearCapability(s);
+    case ResultsDisplay::Checks:
+      return ShowChecks(s);
+    case ResultsDisplay::RebarTable:
+      return ShowRebarInfo(s);
+  }
+}
+
+namespace {
+
+// The View command of each display, as its menu names it.
+const char* ViewCommand(ResultsDisplay display) {
+  switch (display) {
+    case ResultsDisplay::SectionProperties:
+      return "View > Section Properties";
+    case ResultsDisplay::MomentCapability:
+      return "View > Moment Capability";
+    case ResultsDisplay::ServiceLoadStress:
+      return "View > Service Load Stress";
+    case ResultsDisplay::FatigueStress:
+      return "View > Fatigue Stress";
+    case ResultsDisplay::CrackControl:
+      return "View > Crack Control Stress";
+    case ResultsDisplay::ShearCapability:
+      return "View > Shear Capability";
+    case ResultsDisplay::Checks:
+      return "View > Checks";
+    case ResultsDisplay::RebarTable:
+      break;
+  }
+  return "Help > Show Rebar Info";
+}
+
+// A platform that shows nothing: it keeps the first message and its reason,
+// answers every question and dialog as cancelled, and reads the real clock.
+class HeldPlatform : public Platform {
+ public:
+  explicit HeldPlatform(Platform& real) : real_(real) {}
+  void MessageBox(const std::string& text, Icon, const std::optional<std::string>&) override {
+    if (!message) message = text;
+  }
+  void MessageBoxWithReason(const std::string& text, Icon icon,
+                            const std::optional<std::string>& title,
+                            const std::string& why) override {
+    if (!message) reason = why;
+    MessageBox(text, icon, title);
+  }
+  void Beep() override {}
+  int Ask(const std::string&, const std::vector<std::string>& answers,
+          const std::optional<std::string>&) override {
+    return static_cast<int>(answers.size()) - 1;
+  }
+  std::optional<FileChoice> ChooseFile(FileDialogMode, const std::string&, int,
+                                       const std::string&) override {
+    return std::nullopt;
+  }
+  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
+  void SetClipboardText(const std::string&) override {}
+  std::string ClipboardText() override { return {}; }
+  bool OpenInTextEditor(const std::string&) override { return false; }
+  void ShowHelpTopic(const std::string&) override {}
+  std::tm Now() override { return real_.Now(); }
+
+  std::optional<std::string> message;
+  std::string reason;
+
+ private:
+  Platform& real_;
+};
+
+// A results window that keeps what it is given until the display ends.
+class HeldResults : public ResultsSink {
+ public:
+  void Prepare(int, int) override { lines.clear(); }
+  void Print(const std::string& line) override { lines.push_back(line); }
+  void Hide() override {}
+  void ShowGrid(const std::vector<std::vector<std::string>>& rows, int heightTwips,
+                int widthTwips) override {
+    grid = rows;
+    height = heightTwips;
+    width = widthTwips;
+  }
+  void ShowGridAsIs(int heightTwips, int widthTwips) override {
+    grid.emplace();
+    height = heightTwips;
+    width = widthTwips;
+  }
+  void Rewrite(const std::vector<std::string>& text) override { lines = text; }
+  bool Showing() const override { return true; }
+
+  std::vector<std::string> lines;
+  std::optional<std::vector<std::vector<std::string>>> grid;
+  int height = 0;
+  int width = 0;
+};
+
+}  // namespace
+
+void ShowResultsAgain(Session& s, ResultsDisplay display) {
+  Problem copy = s.problem;
+  ToolTips tips = s.tips;
+  HeldPlatform platform(s.platform);
+  HeldResults results;
+  Session held{copy, tips, platform, results, s.view};
+  ShowResults(held, display);
+  if (platform.message) {
+    std::string line = "     " + *platform.message;
+    if (!platform.reason.empty()) line += ": " + platform.reason;
+    line += ". " + std::string(ViewCommand(display)) + " shows it once the input is complete.";
+    s.results.Rewrite({line});
+  } else if (results.grid) {
+    if (results.grid->empty()) {
+      s.results.ShowGridAsIs(results.height, results.width);
+    } else {
+      s.results.ShowGrid(*results.grid, results.height, results.width);
+    }
+  } else {
+    s.results.Rewrite(results.lines);
+  }
+}
+
 }  // namespace kestal

@@ -73,8 +73,14 @@ MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, Res
   setObjectName("frmBeam");
   setWindowTitle("REINFORCED CONCRETE BEAM DESIGN");
   section_ = new SectionWindow(
-      session_, [this] { sketch_->update(); }, this);
-  stress_ = new CodeParametersWindow(p_, tips_, this);
+      session_,
+      [this] {
+        sketch_->update();
+        OnProblemChanged();
+      },
+      this);
+  stress_ = new CodeParametersWindow(
+      p_, tips_, [this] { OnProblemChanged(); }, this);
   defineCalc_ = new DefineCalcWindow(session_, this);
   about_ = new AboutWindow(this);
   setCentralWidget(CreateFrames());
@@ -235,13 +241,14 @@ void MainWindow::CreateMenus() {
 
   QMenu* view = Menu(bar, nullptr, "mnuView", "&View");
   item(view, "mnuSectionDimensions", "&Section Dimensions", [this] { OnSectionDimensions(false); });
-  item(view, "mnuSP", "Section &Properties", [&s] { ShowSectionProperties(s); });
-  item(view, "mnuMC", "&Moment Capability", [&s] { ShowMomentCapability(s); });
-  item(view, "mnuSLS", "Service &Load Stress", [&s] { ShowServiceLoadStress(s); });
-  item(view, "mnuFS", "&Fatigue Stress", [&s] { ShowFatigueStress(s); });
-  item(view, "mnuCCS", "&Crack Control Stress", [&s] { ShowCrackControl(s); });
-  item(view, "mnuSC", "Shea&r Capability", [&s] { ShowShearCapability(s); });
-  item(view, "mnuChecks", "Chec&ks", [&s] { ShowChecks(s); });
+  auto show = [this](ResultsDisplay display) { return [this, display] { OnView(display); }; };
+  item(view, "mnuSP", "Section &Properties", show(ResultsDisplay::SectionProperties));
+  item(view, "mnuMC", "&Moment Capability", show(ResultsDisplay::MomentCapability));
+  item(view, "mnuSLS", "Service &Load Stress", show(ResultsDisplay::ServiceLoadStress));
+  item(view, "mnuFS", "&Fatigue Stress", show(ResultsDisplay::FatigueStress));
+  item(view, "mnuCCS", "&Crack Control Stress", show(ResultsDisplay::CrackControl));
+  item(view, "mnuSC", "Shea&r Capability", show(ResultsDisplay::ShearCapability));
+  item(view, "mnuChecks", "Chec&ks", show(ResultsDisplay::Checks));
   separator(view, "mnuseper");
   item(view, "mnuNote", "&Output file", [&s] { ViewOutputFile(s); });
 
@@ -263,7 +270,7 @@ void MainWindow::CreateMenus() {
   // F1 opens the help from every window of the program.
   contents->setShortcutContext(Qt::ApplicationShortcut);
   separator(help, "mnusep");
-  item(help, "mnuShowRebar", "&Show Rebar Info", [&s] { ShowRebarInfo(s); });
+  item(help, "mnuShowRebar", "&Show Rebar Info", show(ResultsDisplay::RebarTable));
   item(help, "mnuAbout", "&About Program KESTAL", [this] { ShowWindow(about_); });
 }
 
@@ -325,6 +332,24 @@ void MainWindow::RefreshMainWindow() {
   sketch_->update();
   defineCalc_->Refresh();
   p_.FormUpdating = 0;
+  OnProblemChanged();
+}
+
+void MainWindow::OnView(ResultsDisplay display) {
+  shown_ = display;
+  shownUnits_ = p_.Units;
+  ShowResults(session_, display);
+}
+
+void MainWindow::OnProblemChanged() {
+  if (!shown_ || showingAgain_ || !session_.results.Showing()) return;
+  // The rebar table changes with the units only; shown again it would take
+  // the focus from the box being typed in.
+  if (*shown_ == ResultsDisplay::RebarTable && shownUnits_ == p_.Units) return;
+  shownUnits_ = p_.Units;
+  showingAgain_ = true;
+  ShowResultsAgain(session_, *shown_);
+  showingAgain_ = false;
 }
 
 void MainWindow::RefreshProblemType() {
@@ -489,6 +514,7 @@ void MainWindow::OnBoxEdited(std::string_view box, EntryEffect effect) {
     WriteBoxes(this, p_, {"txtModularRatio"});
     stress_->RefreshDerivedMaterials();
   }
+  OnProblemChanged();
   // Of this window's boxes, the sketch draws only the depths of the steel;
   // redrawing it (and what lies under it) on every other key would make
   // typing slow.

@@ -13,8 +13,10 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 #include <string>
 
+#include "commands/displays.h"
 #include "commands/edit_commands.h"
 #include "commands/session.h"
 
@@ -83,6 +85,11 @@ class MainWindow : public QMainWindow, public MainView {
   void OnBoxEdited(std::string_view box, EntryEffect effect);
   // Edit > Cut, Copy, Paste on the control that has the focus.
   void OnEdit(EditCommand command);
+  // A View or Help command that shows its display in the results window.
+  void OnView(ResultsDisplay display);
+  // After every change of the problem: an open results window shows its
+  // display again for the problem as it is now.
+  void OnProblemChanged();
 
   Problem& p_;
   ToolTips& tips_;
@@ -105,6 +112,11 @@ class MainWindow : public QMainWindow, public MainView {
   QFormLayout* crackForm_ = nullptr;
   QActionGroup* codes_ = nullptr;
   QLabel* panels_[3] = {};
+  // The display the results window was last opened with, and the units of
+  // the rebar table it shows.
+  std::optional<ResultsDisplay> shown_;
+  std::string shownUnits_;
+  bool showingAgain_ = false;
 };
 
 }  // namespace kestal::ui

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -96,6 +97,16 @@ void ResultsWindow::Print(const std::string& line) {
   end.movePosition(QTextCursor::End);
   end.insertText(ToQt(line) + '\n');
   text_->moveCursor(QTextCursor::Start);
+}
+
+void ResultsWindow::Rewrite(const std::vector<std::string>& lines) {
+  QString text;
+  for (const std::string& line : lines) text += ToQt(line) + '\n';
+  const int scrolled = text_->verticalScrollBar()->value();
+  text_->setPlainText(text);
+  text_->verticalScrollBar()->setValue(scrolled);
+  text_->show();
+  grid_->hide();
 }
 
 void ResultsWindow::SetTitle(const std::string& title) {

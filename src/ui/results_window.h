@@ -27,6 +27,8 @@ class ResultsWindow : public ToolWindow, public ResultsSink {
                 int widthTwips) override;
   void ShowGridAsIs(int heightTwips, int widthTwips) override;
   void SetTitle(const std::string& title) override;
+  void Rewrite(const std::vector<std::string>& lines) override;
+  bool Showing() const override { return isVisible(); }
 
  private:
   // Clears the text, shows either the text or the grid, sizes the window,

@@ -205,6 +205,11 @@ struct LogResults : ResultsSink {
   void ShowGridAsIs(int h, int w) override {
     log.push_back("grid as it is " + std::to_string(h) + " " + std::to_string(w));
   }
+  void Rewrite(const std::vector<std::string>& lines) override {
+    log.push_back("rewrite");
+    for (const std::string& line : lines) log.push_back("|" + line);
+  }
+  bool Showing() const override { return true; }
   Words& log;
 };
 

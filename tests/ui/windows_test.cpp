@@ -30,6 +30,36 @@ TEST(MessageBoxes, AFileErrorShowsItsReasonUnderTheText) {
       "");
 }
 
+// An open results window follows the problem: a typed value, a code, a load.
+TEST(ResultsWindow, ShowsItsDisplayAgainWhenTheProblemChanges) {
+  Program w;
+  auto text = [&w] {
+    return w.results.findChild<QPlainTextEdit*>("txtOutput")->toPlainText().toStdString();
+  };
+  ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in"));
+  w.Trigger("mnuSC");
+  const std::string arema = text();
+  EXPECT_NE(arema.find("S H E A R"), std::string::npos);
+  w.Type("txtShearUlt", "0");
+  EXPECT_EQ(text(),
+            "     Incomplete Information: the factored shear is 0. View > Shear Capability shows "
+            "it once the input is complete.\n");
+  EXPECT_TRUE(w.platform.events().empty()) << "no message box";
+  EXPECT_TRUE(w.results.isVisible());
+  w.Type("txtShearUlt", "300");
+  EXPECT_EQ(text(), arema);
+  w.Trigger("mnuAASHTO");
+  EXPECT_NE(text(), arema);
+  EXPECT_NE(text().find("S H E A R"), std::string::npos);
+  ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in"));
+  EXPECT_EQ(text(), arema);
+  EXPECT_EQ(w.results.windowTitle(), "Results — English: in, psi, kips, kip-ft");
+  // Closed, the window stays closed.
+  w.results.findChild<QAction*>("mnuClose")->trigger();
+  w.Type("txtShearUlt", "0");
+  EXPECT_FALSE(w.results.isVisible());
+}
+
 TEST(SectionWindow, EditsOnlyTheCurrentShape) {
   Program w;
   QTest::keyClick(w.Find("cboSectionType"), Qt::Key_Down);
