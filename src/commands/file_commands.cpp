@@ -30,6 +30,7 @@ bool LoadInputFrom(Session& s, const FileChoice& file) {
   // The report of the problem before is no report of this one.
   s.problem.OutputFile.clear();
   s.problem.OutputFileTitle.clear();
+  s.view.ProblemSaved();
   ShowInputFilePanels(s);
   s.view.RefreshMainWindow();
   return true;
@@ -51,18 +52,19 @@ bool SaveInputTo(Session& s, const FileChoice& file) {
   p.InputFile = file.path;
   p.InputFileTitle = file.title;
   if (!WriteInputFile(p, s.platform)) return false;
+  s.view.ProblemSaved();
   s.view.SetStatusPanel(1, "Input written to " + p.InputFileTitle);
   return true;
 }
 
-void SaveInput(Session& s) {
+bool SaveInput(Session& s) {
   try {
     const std::optional<FileChoice> file =
         s.platform.ChooseFile(FileDialogMode::Save, kInputFileFilter, kInputFileFilterIndex);
-    if (!file) return;
-    SaveInputTo(s, *file);
+    return file && SaveInputTo(s, *file);
   } catch (const std::exception&) {
     HandlerError(s, "Error saving input file", "SAVE INPUT");
+    return false;
   }
 }
 

@@ -26,7 +26,8 @@ bool LoadInputFrom(Session& s, const FileChoice& file);
 
 // File > Save > Input As (mnuSaveInput): asks for a file name and writes the
 // problem to it. A cancelled dialog ends the command with nothing changed.
-void SaveInput(Session& s);
+// True when the file was written.
+bool SaveInput(Session& s);
 
 // Writes the problem to `file` as Save Input does after its dialog. True when
 // the file was written.

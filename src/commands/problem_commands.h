@@ -19,6 +19,21 @@ namespace kestal {
 // the record holds. True when the code was chosen.
 bool ChooseCodeAsking(Session& s, std::string_view key);
 
+// The main window's title: the program's name, the input file's name once
+// there is one, and "[*]" where the mark of unsaved changes goes.
+std::string MainWindowTitle(const Problem& p);
+
+// True when the problem is not the one `saved` holds: the input file text of
+// the problem as it was started, last loaded or last written.
+bool HasUnsavedChanges(const Problem& p, const std::string& saved);
+
+// File > Exit and a close request of the main window: true when the program
+// may end. An unchanged problem ends at once; one with unsaved changes asks
+// "Save changes to the problem?": Save writes it to its input file (File >
+// Save Input As when it has none yet) and ends only when it is written,
+// Discard ends, Cancel goes on.
+bool MayEnd(Session& s, bool unsavedChanges);
+
 // The question ChooseCodeAsking asks before `key` on this problem; empty
 // when it asks none.
 std::string CodeUnitsQuestion(const Problem& p, std::string_view key);

@@ -16,6 +16,7 @@
 #include "commands/output_commands.h"
 #include "commands/problem_commands.h"
 #include "commands/section_commands.h"
+#include "files/input_file.h"
 #include "model/code_rules.h"
 #include "ui/about_window.h"
 #include "ui/code_parameters_window.h"
@@ -71,7 +72,6 @@ MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, Res
       tips_(tips),
       session_{problem, tips, platform, results, *this} {
   setObjectName("frmBeam");
-  setWindowTitle("REINFORCED CONCRETE BEAM DESIGN");
   section_ = new SectionWindow(
       session_,
       [this] {
@@ -94,6 +94,7 @@ MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, Res
   }
 
   StartUp(p_, tips_);
+  saved_ = InputFileText(p_);
   RefreshMainWindow();
   adjustSize();
   CentreOnScreen(this);
@@ -212,7 +213,7 @@ void MainWindow::CreateMenus() {
   item(save, "mnuSaveInput", "&Input As", [&s] { SaveInput(s); });
   item(save, "mnuSaveOutput", "&Output As",
        [&s] { ChooseOutputFile(s, OutputFileMenu::MainWindow); });
-  item(file, "mnuExit", "&Exit", [this] { emit exitRequested(); });
+  item(file, "mnuExit", "&Exit", [this] { OnExit(); });
 
   QMenu* edit = Menu(bar, nullptr, "mnuEdit", "&Edit");
   item(edit, "mnuCut", "Cu&t", [this] {
@@ -341,7 +342,19 @@ void MainWindow::OnView(ResultsDisplay display) {
   ShowResults(session_, display);
 }
 
+void MainWindow::ProblemSaved() {
+  saved_ = InputFileText(p_);
+  setWindowTitle(ToQt(MainWindowTitle(p_)));
+  setWindowModified(false);
+}
+
+void MainWindow::OnExit() {
+  if (MayEnd(session_, HasUnsavedChanges(p_, saved_))) emit exitRequested();
+}
+
 void MainWindow::OnProblemChanged() {
+  setWindowTitle(ToQt(MainWindowTitle(p_)));
+  setWindowModified(HasUnsavedChanges(p_, saved_));
   if (!shown_ || showingAgain_ || !session_.results.Showing()) return;
   // The rebar table changes with the units only; shown again it would take
   // the focus from the box being typed in.
@@ -431,7 +444,7 @@ bool MainWindow::LoadInputFile(const std::string& path) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  emit exitRequested();
+  OnExit();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -44,6 +44,7 @@ class MainWindow : public QMainWindow, public MainView {
   void RefreshBox(std::string_view box) override;
   ProblemOption SelectedOption() const override;
   void SetStatusPanel(int panel, const std::string& text) override;
+  void ProblemSaved() override;
 
   // Loads an input file named on the command line, as File > Load Input
   // does once its dialog has answered.
@@ -56,8 +57,8 @@ class MainWindow : public QMainWindow, public MainView {
   AboutWindow* aboutWindow() const { return about_; }
 
  signals:
-  // File > Exit, or a close request from the window manager: the program
-  // ends at once, without saving.
+  // File > Exit, or a close request from the window manager, once the
+  // question about unsaved changes (if any) lets the program end.
   void exitRequested();
 
  protected:
@@ -90,6 +91,8 @@ class MainWindow : public QMainWindow, public MainView {
   // After every change of the problem: an open results window shows its
   // display again for the problem as it is now.
   void OnProblemChanged();
+  // File > Exit and a close request: asks about unsaved changes first.
+  void OnExit();
 
   Problem& p_;
   ToolTips& tips_;
@@ -117,6 +120,8 @@ class MainWindow : public QMainWindow, public MainView {
   std::optional<ResultsDisplay> shown_;
   std::string shownUnits_;
   bool showingAgain_ = false;
+  // The input file text of the problem as last started, loaded or saved.
+  std::string saved_;
 };
 
 }  // namespace kestal::ui

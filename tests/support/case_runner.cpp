@@ -615,7 +615,7 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
   } else if (c == "load") {
     arg(1).empty() ? LoadInput(s_) : void(LoadInputFrom(s_, FileChoiceForPath(Path(w[1]))));
   } else if (c == "save") {
-    arg(1).empty() ? SaveInput(s_) : void(SaveInputTo(s_, FileChoiceForPath(Path(w[1]))));
+    arg(1).empty() ? void(SaveInput(s_)) : void(SaveInputTo(s_, FileChoiceForPath(Path(w[1]))));
   } else if (c == "output-file") {
     ChooseOutputFile(
         s_, arg(1) == "main" ? OutputFileMenu::MainWindow : OutputFileMenu::DefinitionWindow);

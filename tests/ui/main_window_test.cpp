@@ -24,7 +24,8 @@ bool Checked(Program& w, const char* option) {
 
 TEST(MainWindow, StartUp) {
   Program w;
-  EXPECT_EQ(w.main.windowTitle(), "REINFORCED CONCRETE BEAM DESIGN");
+  EXPECT_EQ(w.main.windowTitle(), "REINFORCED CONCRETE BEAM DESIGN[*]");
+  EXPECT_FALSE(w.main.isWindowModified());
   EXPECT_TRUE(Checked(w, "optDesign"));
   EXPECT_TRUE(Checked(w, "optEnglish"));
   EXPECT_TRUE(w.Action("mnuAREMA")->isChecked());

@@ -7,10 +7,12 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "commands/console_view.h"
 #include "commands/displays.h"
+#include "commands/file_commands.h"
 #include "platform/qt_platform.h"
 #include "platform/recording_results.h"
 #include "program.h"
@@ -141,6 +143,47 @@ TEST(Windows, OnlyTheMainWindowCanBeClosedAndItExits) {
   w.main.close();
   w.Trigger("mnuExit");
   EXPECT_EQ(exits.count(), 2);
+  EXPECT_TRUE(w.platform.questions().empty()) << "nothing to save";
+}
+
+// Typed work is not lost without a question; the title names the file and
+// marks what is not saved.
+TEST(Windows, UnsavedChangesAskBeforeTheProgramEnds) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("beam.in").toStdString();
+  Program w;
+  QSignalSpy exits(&w.main, &ui::MainWindow::exitRequested);
+  w.Type("txtMomentUlt", "250");
+  EXPECT_TRUE(w.main.isWindowModified());
+  w.platform.QueueAnswer("Cancel");
+  w.main.close();
+  w.platform.QueueAnswer("Save");  // the Save dialog is cancelled
+  w.Trigger("mnuExit");
+  EXPECT_EQ(exits.count(), 0);
+  w.platform.QueueAnswer("Save");
+  w.platform.QueueFileChoice(FileChoiceForPath(path));
+  w.Trigger("mnuExit");
+  EXPECT_EQ(exits.count(), 1);
+  EXPECT_EQ(w.platform.questions(), std::vector<std::string>(3, "Save changes to the problem?"));
+  EXPECT_EQ(w.main.windowTitle(), "REINFORCED CONCRETE BEAM DESIGN - beam.in[*]");
+  EXPECT_FALSE(w.main.isWindowModified());
+  // A loaded problem changed and saved to its own file without a dialog.
+  ASSERT_TRUE(w.main.LoadInputFile(path));
+  w.Type("txtMomentUlt", "300");
+  w.Type("txtMomentUlt", "250");
+  EXPECT_FALSE(w.main.isWindowModified()) << "typed back as it was";
+  w.Type("txtMomentUlt", "300");
+  w.platform.QueueAnswer("Save");
+  w.main.close();
+  EXPECT_EQ(exits.count(), 2);
+  EXPECT_EQ(w.platform.fileDialogs().size(), 2u) << "no dialog for a problem with a file";
+  Program again;
+  ASSERT_TRUE(again.main.LoadInputFile(path));
+  EXPECT_EQ(again.p.MomentUlt, 300);
+  w.Type("txtMomentUlt", "1");
+  w.platform.QueueAnswer("Discard");
+  w.Trigger("mnuExit");
+  EXPECT_EQ(exits.count(), 3);
 }
 
 }  // namespace
