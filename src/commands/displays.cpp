@@ -495,7 +495,7 @@ void ShowResultsAgain(Session& s, ResultsDisplay display) {
     std::string line = "     " + *platform.message;
     if (!platform.reason.empty()) line += ": " + platform.reason;
     line += ". " + std::string(ViewCommand(display)) + " shows it once the input is complete.";
-    s.results.Rewrite({line});
+    s.results.ShowNote(line);
   } else if (results.grid) {
     if (results.grid->empty()) {
       s.results.ShowGridAsIs(results.height, results.width);

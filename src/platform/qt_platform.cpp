@@ -67,26 +67,33 @@ void QtPlatform::MessageBoxWithReason(const std::string& text, Icon icon,
   CreateMessageBox(text, icon, title, DialogParent(), reason)->exec();
 }
 
-int QtPlatform::Ask(const std::string& text, const std::vector<std::string>& answers,
-                    const std::optional<std::string>& title) {
-  QMessageBox box(QMessageBox::Question, ToQt(title.value_or(kDefaultTitle)), ToQt(text),
-                  QMessageBox::NoButton, DialogParent());
-  box.setObjectName("Question");
-  std::vector<QAbstractButton*> buttons;
+std::unique_ptr<QMessageBox> CreateQuestion(const std::string& text,
+                                            const std::vector<std::string>& answers,
+                                            const std::optional<std::string>& title,
+                                            QWidget* parent) {
+  auto box =
+      std::make_unique<QMessageBox>(QMessageBox::Question, ToQt(title.value_or(kDefaultTitle)),
+                                    ToQt(text), QMessageBox::NoButton, parent);
+  box->setObjectName("Question");
   for (std::size_t i = 0; i < answers.size(); ++i) {
     const QMessageBox::ButtonRole role = i == 0                    ? QMessageBox::AcceptRole
                                          : i + 1 == answers.size() ? QMessageBox::RejectRole
                                                                    : QMessageBox::DestructiveRole;
-    buttons.push_back(box.addButton(ToQt(answers[i]), role));
+    QPushButton* button = box->addButton(ToQt(answers[i]), role);
+    button->setProperty("answer", static_cast<int>(i));
+    if (i == 0) box->setDefaultButton(button);
+    if (i + 1 == answers.size()) box->setEscapeButton(button);
   }
-  if (!buttons.empty()) {
-    box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
-    box.setEscapeButton(buttons.back());
-  }
-  box.exec();
-  const auto found = std::find(buttons.begin(), buttons.end(), box.clickedButton());
-  return found == buttons.end() ? static_cast<int>(answers.size()) - 1
-                                : static_cast<int>(found - buttons.begin());
+  return box;
+}
+
+int QtPlatform::Ask(const std::string& text, const std::vector<std::string>& answers,
+                    const std::optional<std::string>& title) {
+  const auto box = CreateQuestion(text, answers, title, DialogParent());
+  box->exec();
+  const QAbstractButton* clicked = box->clickedButton();
+  if (clicked == nullptr) return static_cast<int>(answers.size()) - 1;
+  return clicked->property("answer").toInt();
 }
 
 void QtPlatform::Beep() {

@@ -58,6 +58,15 @@ std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, Icon icon
                                               QWidget* parent = nullptr,
                                               const std::string& reason = std::string());
 
+// The question Ask shows, not yet shown: the question icon, the title or the
+// program's title, one button for each answer in order (the first accepts
+// and is the default, the last rejects and answers Escape, one between them
+// discards).
+std::unique_ptr<QMessageBox> CreateQuestion(const std::string& text,
+                                            const std::vector<std::string>& answers,
+                                            const std::optional<std::string>& title,
+                                            QWidget* parent = nullptr);
+
 // A filter list "Description|pattern|..." as Qt's name filters: each
 // description without its own parenthesised patterns, followed by the
 // pattern in parentheses; "*.*" becomes "*", so that files without an

@@ -78,6 +78,7 @@ ResultsWindow::ResultsWindow(QWidget* owner)
 
 void ResultsWindow::Open(bool grid, int heightTwips, int widthTwips) {
   text_->clear();
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setVisible(!grid);
   grid_->setVisible(grid);
   resize(Pixels(widthTwips), Pixels(heightTwips));
@@ -99,7 +100,13 @@ void ResultsWindow::Print(const std::string& line) {
   text_->moveCursor(QTextCursor::Start);
 }
 
+void ResultsWindow::ShowNote(const std::string& line) {
+  Rewrite({line});
+  text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
 void ResultsWindow::Rewrite(const std::vector<std::string>& lines) {
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   QString text;
   for (const std::string& line : lines) text += ToQt(line) + '\n';
   const int scrolled = text_->verticalScrollBar()->value();

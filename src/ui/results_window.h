@@ -28,6 +28,7 @@ class ResultsWindow : public ToolWindow, public ResultsSink {
   void ShowGridAsIs(int heightTwips, int widthTwips) override;
   void SetTitle(const std::string& title) override;
   void Rewrite(const std::vector<std::string>& lines) override;
+  void ShowNote(const std::string& line) override;
   bool Showing() const override { return isVisible(); }
 
  private:
