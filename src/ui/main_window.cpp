@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -82,6 +83,14 @@ MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, Res
   stress_ = new CodeParametersWindow(
       p_, tips_, [this] { OnProblemChanged(); }, this);
   defineCalc_ = new DefineCalcWindow(session_, this);
+  // The output selections and the title are part of the problem's file too.
+  for (QCheckBox* box : defineCalc_->findChildren<QCheckBox*>()) {
+    connect(box, &QCheckBox::toggled, this, [this] {
+      if (!WritingControls::Active()) OnProblemChanged();
+    });
+  }
+  connect(defineCalc_->findChild<QAction*>("mnuDOutT"), &QAction::triggered, this,
+          [this] { OnProblemChanged(); });
   about_ = new AboutWindow(this);
   setCentralWidget(CreateFrames());
   CreateMenus();

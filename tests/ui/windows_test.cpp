@@ -180,7 +180,8 @@ TEST(Windows, UnsavedChangesAskBeforeTheProgramEnds) {
   Program again;
   ASSERT_TRUE(again.main.LoadInputFile(path));
   EXPECT_EQ(again.p.MomentUlt, 300);
-  w.Type("txtMomentUlt", "1");
+  w.Click("chkCrackCon");
+  EXPECT_TRUE(w.main.isWindowModified()) << "an output selection is saved too";
   w.platform.QueueAnswer("Discard");
   w.Trigger("mnuExit");
   EXPECT_EQ(exits.count(), 3);
