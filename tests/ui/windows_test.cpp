@@ -56,6 +56,10 @@ TEST(ResultsWindow, ShowsItsDisplayAgainWhenTheProblemChanges) {
   ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in"));
   EXPECT_EQ(text(), arema);
   EXPECT_EQ(w.results.windowTitle(), "Results — English: in, psi, kips, kip-ft");
+  // The rebar table follows the units.
+  w.Trigger("mnuShowRebar");
+  w.Click("optMetric");
+  EXPECT_EQ(w.results.findChild<QTableWidget*>("grdTable")->item(0, 1)->text(), "AREA (mm^2)");
   // Closed, the window stays closed.
   w.results.findChild<QAction*>("mnuClose")->trigger();
   w.Type("txtShearUlt", "0");
