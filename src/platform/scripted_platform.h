@@ -1,7 +1,7 @@
 #pragma once
 
 // The platform for tests: records every message box and beep in one ordered
-// log, answers the file dialog and the input box from queues, keeps a
+// log, answers the questions, the file dialog and the input box from queues, keeps a
 // clipboard, records the editor and help requests and reads a fixed clock.
 // Nothing waits for a person: an empty queue answers as a cancel.
 
