@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -62,6 +63,12 @@ bool TakeScreenshots(MainWindow& main, ResultsWindow& results, HelpWindow& help,
   }
   if (!inputFile.isEmpty()) main.LoadInputFile(inputFile.toStdString());
   camera.Take(&main, "frmBeam");
+  // A box whose text is not wholly a number, then as it was.
+  auto* moment = main.findChild<QLineEdit*>("txtMomentUlt");
+  const QString typed = moment->text();
+  moment->setText("1,5");
+  camera.Take(&main, "frmBeam-entry");
+  moment->setText(typed);
   Trigger(&main, "mnuSectionDimensions");
   camera.Take(main.sectionWindow(), "frmSection");
   main.sectionWindow()->hide();
@@ -72,6 +79,12 @@ bool TakeScreenshots(MainWindow& main, ResultsWindow& results, HelpWindow& help,
     Trigger(&main, display);
     camera.Take(&results, QString("frmOutput-") + display);
   }
+  // The shear display shown again for a problem without a factored shear.
+  auto* shear = main.findChild<QLineEdit*>("txtShearUlt");
+  const QString shearTyped = shear->text();
+  shear->setText("0");
+  camera.Take(&results, "frmOutput-mnuSC-incomplete");
+  shear->setText(shearTyped);
   Trigger(&main, "mnuShowRebar");
   camera.Take(&results, "frmOutput-rebar");
   Trigger(&main, "mnuOutCalc");
@@ -93,6 +106,10 @@ bool TakeScreenshots(MainWindow& main, ResultsWindow& results, HelpWindow& help,
                                         Icon::Information, std::string("Shear Reinforcing"), &main);
   message->adjustSize();
   camera.Take(message.get(), "message");
+  const auto question = CreateQuestion("Save changes to the problem?",
+                                       {"Save", "Discard", "Cancel"}, std::nullopt, &main);
+  question->adjustSize();
+  camera.Take(question.get(), "question");
   return camera.ok();
 }
 

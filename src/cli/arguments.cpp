@@ -205,7 +205,11 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   }
   const std::vector<std::string_view> codes = MenuCodes();
   if (inv.code && std::find(codes.begin(), codes.end(), *inv.code) == codes.end()) {
-    return Error("unknown code '" + *inv.code + "'");
+    std::string keys;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+      keys += (i == 0 ? "" : i + 1 == codes.size() ? " or " : ", ") + std::string(codes[i]);
+    }
+    return Error("unknown code '" + *inv.code + "' (" + keys + ")");
   }
   if (inv.type && !OneOf(kTypes, *inv.type)) {
     return Error("unknown problem type '" + *inv.type + "' (design, Vdesign or review)");

@@ -8,6 +8,7 @@
 #include "commands/document_commands.h"
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
+#include "commands/problem_commands.h"
 #include "model/checked.h"
 #include "model/problem_ops.h"
 #include "platform/number_settings.h"
@@ -65,10 +66,8 @@ void NewProblem(Session& s, const Invocation& inv) {
     }
     s.view.RefreshMainWindow();
   }
-  if (inv.code) {
-    ChooseCode(p, *inv.code);
-    s.view.RefreshMainWindow();
-  }
+  // Nothing is typed before the code: it asks no question.
+  if (inv.code) ChooseCodeAsking(s, *inv.code);
   if (inv.type) {
     ChooseProblemType(p, OptionForProblemType(*inv.type));
     s.view.RefreshMainWindow();

@@ -11,6 +11,7 @@
 #include "commands/input_guard.h"
 #include "model/checked.h"
 #include "model/code_rules.h"
+#include "model/input_checks.h"
 #include "model/numtext.h"
 
 namespace kestal {
@@ -28,7 +29,9 @@ void CalcTensionSteel(Session& s) {
   if (RefusesImpossibleInput(s, kIncompleteInformation, Icon::Exclamation, kTensionTitle)) return;
   p.TSteelArea = 0;
   if (!(p.MomentUlt > 0 && p.DepthT > 0 && p.SectionDefined >= 1)) {
-    s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kTensionTitle);
+    s.platform.MessageBoxWithReason(
+        kIncompleteInformation, Icon::Exclamation, kTensionTitle,
+        MissingInputs(p, {Needed::FactoredMoment, Needed::TensileSteelDepth, Needed::Section}));
     s.view.RefreshMainWindow();
     return;
   }
@@ -70,7 +73,10 @@ void CalcShearSteel(Session& s) {
   p.VSteelArea = 0;
   if (p.MomentUlt <= 0 || p.ShearUlt <= 0 || p.TSteelArea <= 0 || p.DepthT <= 0 ||
       p.SectionDefined <= 0) {
-    s.platform.MessageBox(kIncompleteInformation, Icon::Exclamation, kShearTitle);
+    s.platform.MessageBoxWithReason(
+        kIncompleteInformation, Icon::Exclamation, kShearTitle,
+        MissingInputs(p, {Needed::FactoredMoment, Needed::FactoredShear, Needed::TensileSteelArea,
+                          Needed::TensileSteelDepth, Needed::Section}));
     s.view.RefreshMainWindow();
     return;
   }

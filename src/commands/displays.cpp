@@ -22,6 +22,7 @@
 #include "files/result_lines.h"
 #include "model/checked.h"
 #include "model/code_rules.h"
+#include "model/input_checks.h"
 #include "model/numtext.h"
 
 namespace kestal {
@@ -76,8 +77,9 @@ struct FaultMessage {
 // Quick display: prepare the window, run the body, then print its lines. Any
 // run-time error of a calculation hides the window and shows the display's
 // fault message instead.
+// A fault names the inputs of `needs` not entered yet as its reason.
 void RunDisplay(Session& s, int height, const FaultMessage& fault,
-                const std::function<void(Lines&)>& body) {
+                const std::function<void(Lines&)>& body, std::initializer_list<Needed> needs = {}) {
   if (RefusesImpossibleInput(s, kIncompleteInformation, fault.icon, fault.title)) {
     s.results.Hide();
     return;
@@ -88,7 +90,12 @@ void RunDisplay(Session& s, int height, const FaultMessage& fault,
     body(lines);
   } catch (const std::exception&) {
     s.results.Hide();
-    s.platform.MessageBox(kIncompleteInformation, fault.icon, fault.title);
+    const std::string missing = MissingInputs(s.problem, needs);
+    if (missing.empty()) {
+      s.platform.MessageBox(kIncompleteInformation, fault.icon, fault.title);
+    } else {
+      s.platform.MessageBoxWithReason(kIncompleteInformation, fault.icon, fault.title, missing);
+    }
     return;
   }
   for (const std::string& line : lines.all()) s.results.Print(line);
@@ -118,65 +125,71 @@ bool HasCompressionSteel(const Problem& p) {
 
 void ShowSectionProperties(Session& s) {
   Problem& p = s.problem;
-  RunDisplay(s, kTallDisplayHeight, {}, [&](Lines& out) {
-    SectionInertias(p);
-    out.Heading("S E C T I O N   P R O P E R T I E S:");
-    if (!IsKnownShape(p)) return NoShape(out);
-    out.Results(SectionPropertyLines(p));
-  });
+  RunDisplay(s, kTallDisplayHeight, {},
+             [&](Lines& out) {
+               SectionInertias(p);
+               out.Heading("S E C T I O N   P R O P E R T I E S:");
+               if (!IsKnownShape(p)) return NoShape(out);
+               out.Results(SectionPropertyLines(p));
+             },
+             {Needed::Section});
 }
 
 void ShowMomentCapability(Session& s) {
   Problem& p = s.problem;
-  RunDisplay(s, kTallDisplayHeight, {}, [&](Lines& out) {
-    GrossSectionProps(p);
-    MomentCapability(p);
-    out.Heading("M O M E N T   C A P A B I L I T Y:");
-    if (!IsKnownShape(p)) return NoShape(out);
-    const CodeRules& rules = RulesOf(p);
-    out.Value("Ultimate moment capability  = ", p.MomentCap);
-    if (!rules.minimumAreaByFormula) {
-      out.Value(rules.lrfd == LrfdForms::Ninth ? "Factored cracking moment    = "
-                                               : "1.2 * Cracking moment       = ",
-                p.CrackMoment12);
-      if (p.MinDesignMoment > 0) out.Value("Design moment               = ", p.MinDesignMoment);
-    }
-    out.Value("Stress block depth          = ", p.BlockDepth);
-    if (HasCompressionSteel(p)) {
-      // Elastic stress from the strain, without the resistance factor.
-      out.Value("Stress in compression steel = ", ToFloat(Real(p.Er) * p.CSteelStrain));
-    }
-    out.Blank();
-    if (rules.minimumAreaByFormula) {
-      out.Value("Minimum tensile steel area  = ", p.MinTSteelArea);
-      if (p.TSteelArea < p.MinTSteelArea) {
-        out.Text("*** Tensile steel area below minimum required ***");
-      }
-    }
-    if (rules.ductility == Ductility::MaxSteelArea) {
-      out.Value("Maximum tensile steel area  = ", p.MaxTSteelArea);
-      if (p.TSteelArea > p.MaxTSteelArea)
-        out.Text("*** Maximum tensile steel area is exceeded ***");
-    } else if (rules.ductility == Ductility::MinStrain) {
-      out.Value("Strain in tensile steel     = ", p.TSteelStrain);
-      out.Value("Minimum strain              = ", MinimumNetStrain(p));
-      if (rules.flexurePhi == FlexurePhi::NetTensileStrain) {
-        out.Value("Flexure reduction factor used = ", p.PhiUsed);
-      }
-      if (p.TSteelStrain < MinimumNetStrain(p)) out.Text("*** Tensile steel strain is too low ***");
-    } else if (rules.ductility == Ductility::StrainShown) {
-      out.Value("Strain in tensile steel     = ", p.TSteelStrain);
-      out.Value("Flexure reduction factor used = ", p.PhiUsed);
-    } else {
-      out.Value("c/d                         = ", p.CDRatio);
-      // Only the codes with a maximum c/d compare with it; the user-defined
-      // code has none, and another code's leftover limit would be meaningless.
-      if (rules.ductility == Ductility::MaxCD) {
-        out.Value("Maximum c/d                 = ", p.MaxCD);
-        if (p.CDRatio > p.MaxCD) out.Text("*** Maximum c/d ratio is exceeded ***");
-      }
-    }
-  });
+  RunDisplay(s, kTallDisplayHeight, {},
+             [&](Lines& out) {
+               GrossSectionProps(p);
+               MomentCapability(p);
+               out.Heading("M O M E N T   C A P A B I L I T Y:");
+               if (!IsKnownShape(p)) return NoShape(out);
+               const CodeRules& rules = RulesOf(p);
+               out.Value("Ultimate moment capability  = ", p.MomentCap);
+               if (!rules.minimumAreaByFormula) {
+                 out.Value(rules.lrfd == LrfdForms::Ninth ? "Factored cracking moment    = "
+                                                          : "1.2 * Cracking moment       = ",
+                           p.CrackMoment12);
+                 if (p.MinDesignMoment > 0)
+                   out.Value("Design moment               = ", p.MinDesignMoment);
+               }
+               out.Value("Stress block depth          = ", p.BlockDepth);
+               if (HasCompressionSteel(p)) {
+                 // Elastic stress from the strain, without the resistance factor.
+                 out.Value("Stress in compression steel = ", ToFloat(Real(p.Er) * p.CSteelStrain));
+               }
+               out.Blank();
+               if (rules.minimumAreaByFormula) {
+                 out.Value("Minimum tensile steel area  = ", p.MinTSteelArea);
+                 if (p.TSteelArea < p.MinTSteelArea) {
+                   out.Text("*** Tensile steel area below minimum required ***");
+                 }
+               }
+               if (rules.ductility == Ductility::MaxSteelArea) {
+                 out.Value("Maximum tensile steel area  = ", p.MaxTSteelArea);
+                 if (p.TSteelArea > p.MaxTSteelArea)
+                   out.Text("*** Maximum tensile steel area is exceeded ***");
+               } else if (rules.ductility == Ductility::MinStrain) {
+                 out.Value("Strain in tensile steel     = ", p.TSteelStrain);
+                 out.Value("Minimum strain              = ", MinimumNetStrain(p));
+                 if (rules.flexurePhi == FlexurePhi::NetTensileStrain) {
+                   out.Value("Flexure reduction factor used = ", p.PhiUsed);
+                 }
+                 if (p.TSteelStrain < MinimumNetStrain(p))
+                   out.Text("*** Tensile steel strain is too low ***");
+               } else if (rules.ductility == Ductility::StrainShown) {
+                 out.Value("Strain in tensile steel     = ", p.TSteelStrain);
+                 out.Value("Flexure reduction factor used = ", p.PhiUsed);
+               } else {
+                 out.Value("c/d                         = ", p.CDRatio);
+                 // Only the codes with a maximum c/d compare with it; the user-defined
+                 // code has none, and another code's leftover limit would be meaningless.
+                 if (rules.ductility == Ductility::MaxCD) {
+                   out.Value("Maximum c/d                 = ", p.MaxCD);
+                   if (p.CDRatio > p.MaxCD) out.Text("*** Maximum c/d ratio is exceeded ***");
+                 }
+               }
+             },
+             {Needed::TensileSteelArea, Needed::TensileSteelDepth, Needed::Section});
 }
 
 namespace {
@@ -234,9 +247,11 @@ void ShowCrackControl(Session& s) {
 void ShowShearCapability(Session& s) {
   Problem& p = s.problem;
   const FaultMessage fault{Icon::Exclamation, kShearCapabilityTitle};
-  if (p.MomentUlt <= 0 || p.ShearUlt <= 0 || p.TSteelArea <= 0 || p.DepthT <= 0 ||
-      p.SectionDefined <= 0) {
-    s.platform.MessageBox(kIncompleteInformation, fault.icon, fault.title);
+  const std::initializer_list<Needed> needs = {Needed::FactoredMoment, Needed::FactoredShear,
+                                               Needed::TensileSteelArea, Needed::TensileSteelDepth,
+                                               Needed::Section};
+  if (const std::string missing = MissingInputs(p, needs); !missing.empty()) {
+    s.platform.MessageBoxWithReason(kIncompleteInformation, fault.icon, fault.title, missing);
     return;
   }
   RunDisplay(s, kTallDisplayHeight, fault, [&](Lines& out) {
@@ -353,6 +368,142 @@ void ShowRebarInfo(Session& s) {
     s.results.ShowGrid(MetricRebarTable(), kRebarTableHeight, kRebarTableWidth);
   } else {
     s.results.ShowGridAsIs(kRebarTableHeight, kRebarTableWidth);
+  }
+}
+
+void ShowResults(Session& s, ResultsDisplay display) {
+  switch (display) {
+    case ResultsDisplay::SectionProperties:
+      return ShowSectionProperties(s);
+    case ResultsDisplay::MomentCapability:
+      return ShowMomentCapability(s);
+    case ResultsDisplay::ServiceLoadStress:
+      return ShowServiceLoadStress(s);
+    case ResultsDisplay::FatigueStress:
+      return ShowFatigueStress(s);
+    case ResultsDisplay::CrackControl:
+      return ShowCrackControl(s);
+    case ResultsDisplay::ShearCapability:
+      return ShowShearCapability(s);
+    case ResultsDisplay::Checks:
+      return ShowChecks(s);
+    case ResultsDisplay::RebarTable:
+      return ShowRebarInfo(s);
+  }
+}
+
+namespace {
+
+// The View command of each display, as its menu names it.
+const char* ViewCommand(ResultsDisplay display) {
+  switch (display) {
+    case ResultsDisplay::SectionProperties:
+      return "View > Section Properties";
+    case ResultsDisplay::MomentCapability:
+      return "View > Moment Capability";
+    case ResultsDisplay::ServiceLoadStress:
+      return "View > Service Load Stress";
+    case ResultsDisplay::FatigueStress:
+      return "View > Fatigue Stress";
+    case ResultsDisplay::CrackControl:
+      return "View > Crack Control Stress";
+    case ResultsDisplay::ShearCapability:
+      return "View > Shear Capability";
+    case ResultsDisplay::Checks:
+      return "View > Checks";
+    case ResultsDisplay::RebarTable:
+      break;
+  }
+  return "Help > Show Rebar Info";
+}
+
+// A platform that shows nothing: it keeps the first message and its reason,
+// answers every question and dialog as cancelled, and reads the real clock.
+class HeldPlatform : public Platform {
+ public:
+  explicit HeldPlatform(Platform& real) : real_(real) {}
+  void MessageBox(const std::string& text, Icon, const std::optional<std::string>&) override {
+    if (!message) message = text;
+  }
+  void MessageBoxWithReason(const std::string& text, Icon icon,
+                            const std::optional<std::string>& title,
+                            const std::string& why) override {
+    if (!message) reason = why;
+    MessageBox(text, icon, title);
+  }
+  void Beep() override {}
+  int Ask(const std::string&, const std::vector<std::string>& answers,
+          const std::optional<std::string>&) override {
+    return static_cast<int>(answers.size()) - 1;
+  }
+  std::optional<FileChoice> ChooseFile(FileDialogMode, const std::string&, int,
+                                       const std::string&) override {
+    return std::nullopt;
+  }
+  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
+  void SetClipboardText(const std::string&) override {}
+  std::string ClipboardText() override { return {}; }
+  bool OpenInTextEditor(const std::string&) override { return false; }
+  void ShowHelpTopic(const std::string&) override {}
+  std::tm Now() override { return real_.Now(); }
+
+  std::optional<std::string> message;
+  std::string reason;
+
+ private:
+  Platform& real_;
+};
+
+// A results window that keeps what it is given until the display ends.
+class HeldResults : public ResultsSink {
+ public:
+  void Prepare(int, int) override { lines.clear(); }
+  void Print(const std::string& line) override { lines.push_back(line); }
+  void Hide() override {}
+  void ShowGrid(const std::vector<std::vector<std::string>>& rows, int heightTwips,
+                int widthTwips) override {
+    grid = rows;
+    height = heightTwips;
+    width = widthTwips;
+  }
+  void ShowGridAsIs(int heightTwips, int widthTwips) override {
+    grid.emplace();
+    height = heightTwips;
+    width = widthTwips;
+  }
+  void Rewrite(const std::vector<std::string>& text) override { lines = text; }
+  bool Showing() const override { return true; }
+
+  std::vector<std::string> lines;
+  std::optional<std::vector<std::vector<std::string>>> grid;
+  int height = 0;
+  int width = 0;
+};
+
+}  // namespace
+
+void ShowResultsAgain(Session& s, ResultsDisplay display) {
+  Problem copy = s.problem;
+  ToolTips tips = s.tips;
+  HeldPlatform platform(s.platform);
+  HeldResults results;
+  Session held{copy, tips, platform, results, s.view};
+  ShowResults(held, display);
+  if (platform.message) {
+    std::string line = "     " + *platform.message;
+    if (!platform.reason.empty()) line += ": " + platform.reason;
+    line += ". " + std::string(ViewCommand(display)) + " shows it once the input is complete.";
+    s.results.ShowNote(line);
+  } else if (results.grid) {
+    if (results.grid->empty()) {
+      s.results.ShowGridAsIs(results.height, results.width);
+    } else {
+      s.results.ShowGrid(*results.grid, results.height, results.width);
+    }
+  } else {
+    s.results.Rewrite(results.lines);
   }
 }
 

@@ -23,6 +23,28 @@ void ShowShearCapability(Session& s);
 // the unit, the ratio, OK or NOT OK and the clause.
 void ShowChecks(Session& s);
 
+// What the results window shows, by the command that shows it.
+enum class ResultsDisplay {
+  SectionProperties,
+  MomentCapability,
+  ServiceLoadStress,
+  FatigueStress,
+  CrackControl,
+  ShearCapability,
+  Checks,
+  RebarTable,
+};
+
+// Runs the command of a display.
+void ShowResults(Session& s, ResultsDisplay display);
+
+// The results window shows `display` again for a problem that has changed,
+// without a message box and without changing the record (the display runs
+// on a copy of it). Where the display would stop with a message, the window
+// clears to one line: the message, its reason, and the View command that
+// shows the display once the input is complete.
+void ShowResultsAgain(Session& s, ResultsDisplay display);
+
 // Help > Show Rebar Info: the standard bar table of the current unit system
 // in the results window's grid.
 void ShowRebarInfo(Session& s);

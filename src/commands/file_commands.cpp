@@ -27,6 +27,10 @@ void HandlerError(Session& s, const char* text, const char* title) {
 
 bool LoadInputFrom(Session& s, const FileChoice& file) {
   if (!ReadInputFile(s.problem, s.tips, file, s.platform)) return false;
+  // The report of the problem before is no report of this one.
+  s.problem.OutputFile.clear();
+  s.problem.OutputFileTitle.clear();
+  s.view.ProblemSaved();
   ShowInputFilePanels(s);
   s.view.RefreshMainWindow();
   return true;
@@ -48,18 +52,19 @@ bool SaveInputTo(Session& s, const FileChoice& file) {
   p.InputFile = file.path;
   p.InputFileTitle = file.title;
   if (!WriteInputFile(p, s.platform)) return false;
+  s.view.ProblemSaved();
   s.view.SetStatusPanel(1, "Input written to " + p.InputFileTitle);
   return true;
 }
 
-void SaveInput(Session& s) {
+bool SaveInput(Session& s) {
   try {
     const std::optional<FileChoice> file =
         s.platform.ChooseFile(FileDialogMode::Save, kInputFileFilter, kInputFileFilterIndex);
-    if (!file) return;
-    SaveInputTo(s, *file);
+    return file && SaveInputTo(s, *file);
   } catch (const std::exception&) {
     HandlerError(s, "Error saving input file", "SAVE INPUT");
+    return false;
   }
 }
 

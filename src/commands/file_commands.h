@@ -18,14 +18,16 @@ inline constexpr int kInputFileFilterIndex = 2;
 void LoadInput(Session& s);
 
 // Loads the input file `file` as Load Input does after its dialog: on success
-// the file's name, the status panels, the recomputed section and the
+// the file's name, no output file (the one chosen for the problem before
+// belongs to it), the status panels, the recomputed section and the
 // refreshed windows; on a read failure the message and the previous problem
 // unchanged. True when the file was loaded.
 bool LoadInputFrom(Session& s, const FileChoice& file);
 
 // File > Save > Input As (mnuSaveInput): asks for a file name and writes the
 // problem to it. A cancelled dialog ends the command with nothing changed.
-void SaveInput(Session& s);
+// True when the file was written.
+bool SaveInput(Session& s);
 
 // Writes the problem to `file` as Save Input does after its dialog. True when
 // the file was written.

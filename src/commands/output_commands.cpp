@@ -1,6 +1,7 @@
 #include "commands/output_commands.h"
 
 #include <exception>
+#include <filesystem>
 #include <optional>
 
 #include "commands/input_guard.h"
@@ -14,10 +15,15 @@ constexpr const char* kOutputFilter =
 constexpr int kOutFilterIndex = 2;  // the ".out" entry
 }  // namespace
 
+std::string ProposedOutputFile(const Problem& p) {
+  if (p.InputFile.empty()) return {};
+  return std::filesystem::path(p.InputFile).replace_extension(".out").string();
+}
+
 bool ChooseOutputFile(Session& s, OutputFileMenu from) {
   try {
-    const std::optional<FileChoice> choice =
-        s.platform.ChooseFile(FileDialogMode::Save, kOutputFilter, kOutFilterIndex);
+    const std::optional<FileChoice> choice = s.platform.ChooseFile(
+        FileDialogMode::Save, kOutputFilter, kOutFilterIndex, ProposedOutputFile(s.problem));
     if (!choice) return false;
     s.problem.OutputFile = choice->path;
     s.problem.OutputFileTitle = choice->title;
@@ -53,10 +59,7 @@ bool RefuseWriteOverInput(Session& s, const std::string& output, const std::stri
 CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
                                       const ReportCalculations& calcs) {
   Problem& p = s.problem;
-  if (p.OutputFile.empty()) {
-    s.platform.MessageBox("Output file is undefined", Icon::None);
-    return CalculateOutputResult::NoOutputFile;
-  }
+  if (p.OutputFile.empty() && !ChooseOutputFile(s)) return CalculateOutputResult::NoOutputFile;
   if (RefuseOutputOverInput(s, p.InputFile)) return CalculateOutputResult::IoFailure;
   if (RefusesImpossibleInput(s, "Incomplete information", Icon::None)) {
     return CalculateOutputResult::ImpossibleInput;

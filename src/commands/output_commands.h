@@ -12,8 +12,9 @@ namespace kestal {
 // the dialog differently.
 enum class OutputFileMenu { DefinitionWindow, MainWindow };
 
-// Save dialog for the output file; OutputFile and OutputFileTitle take the
-// choice and status panel 2 shows it. A cancelled dialog changes nothing.
+// Save dialog for the output file, proposing the input file's name with
+// ".out" in its folder; OutputFile and OutputFileTitle take the choice and
+// status panel 2 shows it. A cancelled dialog changes nothing.
 // False when cancelled or failed.
 bool ChooseOutputFile(Session& s, OutputFileMenu from = OutputFileMenu::DefinitionWindow);
 
@@ -35,9 +36,14 @@ bool RefuseOutputOverInput(Session& s, const std::string& input);
 // The same for any file the command would write.
 bool RefuseWriteOverInput(Session& s, const std::string& output, const std::string& input);
 
-// Calculate Output: writes the report for the problem-type option selected
-// in the main window, dated by the platform's clock. An output file that is
-// the loaded input file is refused before anything is computed or written.
+// The output file the dialog proposes: the input file with ".out" for its
+// extension; empty without an input file.
+std::string ProposedOutputFile(const Problem& p);
+
+// Calculate Output: without an output file, first the output file dialog
+// (nothing is written when it is cancelled); then writes the report for the problem-type option
+// selected in the main window, dated by the platform's clock. An output file that is the loaded
+// input file is refused before anything is computed or written.
 CalculateOutputResult CalculateOutput(
     Session& s, char decimalSeparator = '.',
     const ReportCalculations& calcs = ReportCalculations::Standard());

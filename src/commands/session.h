@@ -27,6 +27,9 @@ class MainView {
   virtual ProblemOption SelectedOption() const = 0;
   // Writes one panel of the status bar; panels count 1 to 3.
   virtual void SetStatusPanel(int panel, const std::string& text) = 0;
+  // The problem is now what its input file holds: just loaded or written.
+  // A view that marks unsaved changes takes this problem as unchanged.
+  virtual void ProblemSaved() {}
 };
 
 struct Session {

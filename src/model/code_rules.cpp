@@ -122,6 +122,15 @@ const CodeEdition kNoCode{};
 
 }  // namespace
 
+std::string_view CodeName(const CodeEdition& code) {
+  if (code.text.reportLine != nullptr) {
+    const std::string_view line = code.text.reportLine;
+    const std::size_t equals = line.find("= ");
+    if (equals != std::string_view::npos) return line.substr(equals + 2);
+  }
+  return code.text.menuCaption != nullptr ? code.text.menuCaption : code.key;
+}
+
 std::span<const CodeEdition> Editions() {
   return kEditions;
 }

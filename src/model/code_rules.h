@@ -143,6 +143,10 @@ inline const CodeEdition& EditionOf(const Problem& p) {
   return EditionOf(p.CodeKey);
 }
 
+// The code's own name, as its report line gives it ("CSA A23.3", "CAN/CSA-S6");
+// the menu caption of a code without a report line.
+std::string_view CodeName(const CodeEdition& code);
+
 const CodeRules& RulesOf(std::string_view codeKey);
 // True for the eight keys of the table, compared exactly.
 bool IsKnownCode(std::string_view codeKey);

@@ -129,4 +129,30 @@ std::optional<std::string> InputFault(const Problem& p) {
                   "a factor");
 }
 
+std::string MissingInputs(const Problem& p, std::initializer_list<Needed> needed) {
+  std::string missing;
+  for (const Needed n : needed) {
+    const char* said = nullptr;
+    switch (n) {
+      case Needed::FactoredMoment:
+        if (!(p.MomentUlt > 0)) said = "the factored moment is 0";
+        break;
+      case Needed::FactoredShear:
+        if (!(p.ShearUlt > 0)) said = "the factored shear is 0";
+        break;
+      case Needed::TensileSteelArea:
+        if (!(p.TSteelArea > 0)) said = "the tensile steel area is 0";
+        break;
+      case Needed::TensileSteelDepth:
+        if (!(p.DepthT > 0)) said = "the depth to the tensile steel is 0";
+        break;
+      case Needed::Section:
+        if (p.SectionDefined <= 0) said = "the section dimensions are not set";
+        break;
+    }
+    if (said != nullptr) missing += (missing.empty() ? "" : "; ") + std::string(said);
+  }
+  return missing;
+}
+
 }  // namespace kestal

@@ -7,6 +7,7 @@
 // missing.
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -30,5 +31,13 @@ bool DescribesShape(const Problem& p, int32_t type);
 // given), the depths to the steel within the height, and the areas, depths,
 // strengths, moduli and factors not negative. Nothing when none.
 std::optional<std::string> InputFault(const Problem& p);
+
+// The inputs a calculation cannot do without.
+enum class Needed { FactoredMoment, FactoredShear, TensileSteelArea, TensileSteelDepth, Section };
+
+// Those of `needed` not entered yet, each said as what the user sees ("the
+// factored shear is 0", "the section dimensions are not set"), joined by
+// "; " in the order asked; empty when all are entered.
+std::string MissingInputs(const Problem& p, std::initializer_list<Needed> needed);
 
 }  // namespace kestal

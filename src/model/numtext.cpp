@@ -382,21 +382,40 @@ bool IsSkipped(char c) {
   return c == ' ' || c == '\t' || c == '\n';
 }
 
+// Where the reading of a text ended: the first character that is not part
+// of the number (the text's size when none), and whether blanks were
+// skipped between characters of the number.
+struct NumberEnd {
+  std::size_t at = 0;
+  bool blanksInside = false;
+};
+
 // The characters of the leading number, blanks removed, in a form that
 // std::from_chars reads (no '+' sign); empty when the text has no number.
-std::string LeadingNumberText(std::string_view text) {
+std::string LeadingNumberText(std::string_view text, NumberEnd* end = nullptr) {
   std::string mantissa;
   std::size_t i = 0;
+  std::size_t used = 0;  // characters of the number so far, blanks included
+  bool skippedAfterStart = false;
+  bool blanksInside = false;
   auto next = [&]() -> int {
+    const std::size_t from = i;
     while (i < text.size() && IsSkipped(text[i])) ++i;
+    if (i > from && used > 0) skippedAfterStart = true;
+    if (i < text.size() && skippedAfterStart) blanksInside = true;
+    if (end != nullptr) *end = {i, blanksInside};
     return i < text.size() ? static_cast<unsigned char>(text[i]) : -1;
+  };
+  auto take = [&] {
+    ++i;
+    ++used;
   };
   int c = next();
   if (c == '-') {
     mantissa.push_back('-');
-    ++i;
+    take();
   } else if (c == '+') {
-    ++i;
+    take();
   }
   bool anyDigit = false;
   bool point = false;
@@ -409,25 +428,27 @@ std::string LeadingNumberText(std::string_view text) {
       break;
     }
     mantissa.push_back(static_cast<char>(c));
-    ++i;
+    take();
   }
   if (!anyDigit) return {};
   if (c == 'E' || c == 'e') {
-    ++i;
+    const NumberEnd atMark = end != nullptr ? *end : NumberEnd{};
+    take();
     std::string exponent = "e";
     c = next();
     if (c == '-' || c == '+') {
       if (c == '-') exponent.push_back('-');
-      ++i;
+      take();
     }
     bool expDigit = false;
     for (c = next(); c != -1 && IsDigit(static_cast<char>(c)); c = next()) {
       expDigit = true;
       exponent.push_back(static_cast<char>(c));
-      ++i;
+      take();
     }
     // An exponent mark without digits is not part of the number.
     if (expDigit) mantissa += exponent;
+    if (!expDigit && end != nullptr) *end = atMark;
   }
   return mantissa;
 }
@@ -489,6 +510,35 @@ double LeadingNumber(std::string_view text) {
   // A number beyond the range of a double is no number at all.
   if (res.ec != std::errc() || !std::isfinite(value)) return 0;
   return value;
+}
+
+std::string EntryNote(std::string_view text) {
+  NumberEnd end;
+  const std::string number = LeadingNumberText(text, &end);
+  const bool blanksOnly = std::all_of(text.begin(), text.end(), IsSkipped);
+  if (blanksOnly) return {};
+  const std::string readAs = "read as " + GeneralForm(EntryValue(text)) + ": ";
+  if (number.empty()) return readAs + "no number";
+  // A mantissa that is not zero read as 0: beyond what the field holds.
+  const std::string mantissa = number.substr(0, number.find('e'));
+  if (EntryValue(text) == 0 && mantissa.find_first_of("123456789") != std::string::npos) {
+    return readAs + "out of range";
+  }
+  if (end.at < text.size()) {
+    // The whole character that ends the number, also one of several bytes.
+    std::size_t length = 1;
+    const auto lead = static_cast<unsigned char>(text[end.at]);
+    if (lead >= 0xF0) {
+      length = 4;
+    } else if (lead >= 0xE0) {
+      length = 3;
+    } else if (lead >= 0xC0) {
+      length = 2;
+    }
+    return readAs + "'" + std::string(text.substr(end.at, length)) + "' ends the number";
+  }
+  if (end.blanksInside) return readAs + "the blanks inside it are skipped";
+  return {};
 }
 
 float EntryValue(std::string_view text) {

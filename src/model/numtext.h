@@ -84,6 +84,14 @@ double RoundByPattern(float v, std::string_view pattern);
 // number beyond the range of a double is treated as no number (0).
 double LeadingNumber(std::string_view text);
 
+// What the entry rule made of a text that is not wholly a number, for the
+// box that shows it: "read as VALUE: WHY", VALUE the field's value in
+// general form and WHY "',' ends the number" (the character that ends the
+// number), "no number", "out of range" or "the blanks inside it
+// are skipped" ("12 34"). Empty for a text that is a number with nothing
+// but blanks around it, and for a text of blanks only.
+std::string EntryNote(std::string_view text);
+
 // The text entry rule stored into a 32-bit field: a number too large for a
 // float is not a number the field can hold, and gives 0 like any other text
 // that is not a number.

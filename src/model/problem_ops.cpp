@@ -1,5 +1,7 @@
 #include "model/problem_ops.h"
 
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 #include "model/checked.h"
@@ -134,6 +136,18 @@ void ChooseCode(Problem& p, std::string_view key) {
     SetUnitFactors(p);
   }
   SetCodeDefaults(p);
+}
+
+bool HoldsEnteredValues(const Problem& p) {
+  Problem fresh = p;
+  SwitchUnits(fresh, p.Units.c_str());
+  if (fresh.SectionType != p.SectionType) return true;
+  for (const BoxField& f : BoxFields()) {
+    if (std::bit_cast<std::uint32_t>(fresh.*f.field) != std::bit_cast<std::uint32_t>(p.*f.field)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void EnterConcreteStrength(Problem& p, std::string_view text) {

@@ -39,6 +39,10 @@ void ChooseEnglish(Problem& p);
 // with its factors) and loads the code defaults, without any reset.
 void ChooseCode(Problem& p, std::string_view key);
 
+// True when a box holds something other than what a unit switch starts the
+// problem with in its units and code: a typed or loaded value.
+bool HoldsEnteredValues(const Problem& p);
+
 // Key release in the concrete strength box: the text entry rule, then, unless
 // the code is "ud" or the strength is not above 0, the derived materials.
 void EnterConcreteStrength(Problem& p, std::string_view text);

@@ -38,9 +38,21 @@ void ConsolePlatform::MessageBoxWithReason(const std::string& text, Icon icon,
   err_.flush();
 }
 
+int ConsolePlatform::Ask(const std::string& text, const std::vector<std::string>& answers,
+                         const std::optional<std::string>& title) {
+  std::string choices;
+  for (const std::string& answer : answers) choices += (choices.empty() ? "" : "/") + answer;
+  std::string line = ConsoleMessageText(text, title);
+  line.pop_back();
+  out_ << line << " [" << choices << "] " << (answers.empty() ? "" : answers.front()) << '\n';
+  out_.flush();
+  return 0;
+}
+
 void ConsolePlatform::Beep() {}
 
-std::optional<FileChoice> ConsolePlatform::ChooseFile(FileDialogMode, const std::string&, int) {
+std::optional<FileChoice> ConsolePlatform::ChooseFile(FileDialogMode, const std::string&, int,
+                                                      const std::string&) {
   return std::nullopt;
 }
 

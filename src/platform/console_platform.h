@@ -2,8 +2,10 @@
 
 // The platform and the results window of the command-line companion. Nothing
 // waits for a person: a message box is printed as "TITLE: TEXT" and the
-// program goes on as if OK had been pressed; a file dialog or an input box
-// answers as a cancel; the results window keeps what it shows so that the
+// program goes on as if OK had been pressed; a question is printed the same
+// way with its answers and is answered with its first, the default ("TITLE:
+// TEXT [Clear/Cancel] Clear"); a file dialog or an input box answers as a
+// cancel; the results window keeps what it shows so that the
 // command can print it when it ends.
 
 #include <ctime>
@@ -46,10 +48,12 @@ class ConsolePlatform : public Platform {
   void MessageBoxWithReason(const std::string& text, Icon icon,
                             const std::optional<std::string>& title,
                             const std::string& reason) override;
+  int Ask(const std::string& text, const std::vector<std::string>& answers,
+          const std::optional<std::string>& title = std::nullopt) override;
   // A console has no bell worth ringing between printed lines: nothing.
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                       int filterIndex) override;
+                                       int filterIndex, const std::string& proposed = {}) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   // A clipboard of the command's own, forgotten when it ends.

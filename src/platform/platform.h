@@ -7,6 +7,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/picture.h"
 
@@ -44,11 +45,20 @@ class Platform {
     MessageBox(text, icon, title);
   }
   virtual void Beep() = 0;
+  // A question with two or three answers, given by their buttons' captions
+  // in order, the first the default and the last the one that cancels. The
+  // index of the answer chosen; a question closed without one is cancelled
+  // (the last). No title: the program's title.
+  virtual int Ask(const std::string& text, const std::vector<std::string>& answers,
+                  const std::optional<std::string>& title = std::nullopt) = 0;
 
   // Common file dialog. `filter` is "Description|pattern|..." and
-  // `filterIndex` counts its pairs from 1. Empty when cancelled.
+  // `filterIndex` counts its pairs from 1; `proposed`, when not empty, is the
+  // path the dialog starts with (its folder and file name). Empty when
+  // cancelled.
   virtual std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                               int filterIndex) = 0;
+                                               int filterIndex,
+                                               const std::string& proposed = {}) = 0;
 
   // Input box: the typed text, empty when cancelled.
   virtual std::string InputBox(const std::string& prompt, const std::string& title,

@@ -9,8 +9,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 
 #include "platform/console_platform.h"
 #include "platform/qt_document.h"
@@ -68,6 +70,35 @@ void QtPlatform::MessageBoxWithReason(const std::string& text, Icon icon,
   CreateMessageBox(text, icon, title, DialogParent(), reason)->exec();
 }
 
+std::unique_ptr<QMessageBox> CreateQuestion(const std::string& text,
+                                            const std::vector<std::string>& answers,
+                                            const std::optional<std::string>& title,
+                                            QWidget* parent) {
+  auto box =
+      std::make_unique<QMessageBox>(QMessageBox::Question, ToQt(title.value_or(kDefaultTitle)),
+                                    ToQt(text), QMessageBox::NoButton, parent);
+  box->setObjectName("Question");
+  for (std::size_t i = 0; i < answers.size(); ++i) {
+    const QMessageBox::ButtonRole role = i == 0                    ? QMessageBox::AcceptRole
+                                         : i + 1 == answers.size() ? QMessageBox::RejectRole
+                                                                   : QMessageBox::DestructiveRole;
+    QPushButton* button = box->addButton(ToQt(answers[i]), role);
+    button->setProperty("answer", static_cast<int>(i));
+    if (i == 0) box->setDefaultButton(button);
+    if (i + 1 == answers.size()) box->setEscapeButton(button);
+  }
+  return box;
+}
+
+int QtPlatform::Ask(const std::string& text, const std::vector<std::string>& answers,
+                    const std::optional<std::string>& title) {
+  const auto box = CreateQuestion(text, answers, title, DialogParent());
+  box->exec();
+  const QAbstractButton* clicked = box->clickedButton();
+  if (clicked == nullptr) return static_cast<int>(answers.size()) - 1;
+  return clicked->property("answer").toInt();
+}
+
 void QtPlatform::Beep() {
   QApplication::beep();
 }
@@ -87,7 +118,7 @@ QStringList NameFilters(const std::string& filter) {
 }
 
 std::optional<FileChoice> QtPlatform::ChooseFile(FileDialogMode mode, const std::string& filter,
-                                                 int filterIndex) {
+                                                 int filterIndex, const std::string& proposed) {
   QFileDialog dialog(DialogParent());
   dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
                                                     : QFileDialog::AcceptSave);
@@ -98,6 +129,7 @@ std::optional<FileChoice> QtPlatform::ChooseFile(FileDialogMode mode, const std:
   if (filterIndex >= 1 && filterIndex <= filters.size()) {
     dialog.selectNameFilter(filters[filterIndex - 1]);
   }
+  if (!proposed.empty()) dialog.selectFile(ToQt(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString path = dialog.selectedFiles().first();
   return FileChoice{path.toStdString(), QFileInfo(path).fileName().toStdString()};

@@ -24,9 +24,13 @@ class QtPlatform : public Platform {
   void MessageBoxWithReason(const std::string& text, Icon icon,
                             const std::optional<std::string>& title,
                             const std::string& reason) override;
+  // Buttons in order: the first accepts and is the default, the last
+  // rejects (Escape), one between them discards.
+  int Ask(const std::string& text, const std::vector<std::string>& answers,
+          const std::optional<std::string>& title = std::nullopt) override;
   void Beep() override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                       int filterIndex) override;
+                                       int filterIndex, const std::string& proposed = {}) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   void SetClipboardText(const std::string& text) override;
@@ -56,6 +60,15 @@ std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, Icon icon
                                               const std::optional<std::string>& title,
                                               QWidget* parent = nullptr,
                                               const std::string& reason = std::string());
+
+// The question Ask shows, not yet shown: the question icon, the title or the
+// program's title, one button for each answer in order (the first accepts
+// and is the default, the last rejects and answers Escape, one between them
+// discards).
+std::unique_ptr<QMessageBox> CreateQuestion(const std::string& text,
+                                            const std::vector<std::string>& answers,
+                                            const std::optional<std::string>& title,
+                                            QWidget* parent = nullptr);
 
 // A filter list "Description|pattern|..." as Qt's name filters: each
 // description without its own parenthesised patterns, followed by the

@@ -20,6 +20,13 @@ void RecordingResults::Print(const std::string& line) {
   ++printCount_;
 }
 
+void RecordingResults::Rewrite(const std::vector<std::string>& lines) {
+  lines_ = lines;
+  printCount_ += static_cast<int>(lines.size());
+  gridShown_ = false;
+  visible_ = true;
+}
+
 void RecordingResults::Hide() {
   visible_ = false;
   ++hideCount_;

@@ -21,6 +21,8 @@ class RecordingResults : public ResultsSink {
   void Hide() override;
   void ShowGrid(const Grid& rows, int heightTwips, int widthTwips) override;
   void ShowGridAsIs(int heightTwips, int widthTwips) override;
+  void Rewrite(const std::vector<std::string>& lines) override;
+  bool Showing() const override { return visible_; }
 
   // Every Prepare as (height, width), in order.
   const std::vector<std::pair<int, int>>& prepares() const { return prepares_; }

@@ -30,6 +30,17 @@ class ResultsSink {
   virtual void ShowGridAsIs(int heightTwips, int widthTwips) {
     ShowGrid({}, heightTwips, widthTwips);
   }
+  // Replaces the text the window shows by these lines (each with its five
+  // leading spaces), leaving the window where it is and at its size.
+  virtual void Rewrite(const std::vector<std::string>& lines) = 0;
+  // Clears the window to one line of text that says why it shows no results,
+  // broken where the window is too narrow for it.
+  virtual void ShowNote(const std::string& line) { Rewrite({line}); }
+  // Whether the window is shown now.
+  virtual bool Showing() const = 0;
+  // The window's title, which names the unit system of the numbers it shows.
+  // A sink without a title ignores it.
+  virtual void SetTitle(const std::string& title) { (void)title; }
 };
 
 }  // namespace kestal

@@ -26,9 +26,21 @@ void ScriptedPlatform::Beep() {
   events_.push_back(PlatformEvent::Beep());
 }
 
+int ScriptedPlatform::Ask(const std::string& text, const std::vector<std::string>& answers,
+                          const std::optional<std::string>&) {
+  questions_.push_back(text);
+  const int cancel = static_cast<int>(answers.size()) - 1;
+  if (answers_.empty()) return cancel;
+  const std::string caption = std::move(answers_.front());
+  answers_.pop_front();
+  const auto found = std::find(answers.begin(), answers.end(), caption);
+  return found == answers.end() ? cancel : static_cast<int>(found - answers.begin());
+}
+
 std::optional<FileChoice> ScriptedPlatform::ChooseFile(FileDialogMode mode,
-                                                       const std::string& filter, int filterIndex) {
-  fileDialogs_.push_back({mode, filter, filterIndex});
+                                                       const std::string& filter, int filterIndex,
+                                                       const std::string& proposed) {
+  fileDialogs_.push_back({mode, filter, filterIndex, proposed});
   if (fileChoices_.empty()) return std::nullopt;
   std::optional<FileChoice> answer = std::move(fileChoices_.front());
   fileChoices_.pop_front();

@@ -1,7 +1,7 @@
 #pragma once
 
 // The platform for tests: records every message box and beep in one ordered
-// log, answers the file dialog and the input box from queues, keeps a
+// log, answers the questions, the file dialog and the input box from queues, keeps a
 // clipboard, records the editor and help requests and reads a fixed clock.
 // Nothing waits for a person: an empty queue answers as a cancel.
 
@@ -36,6 +36,7 @@ struct FileDialogRequest {
   FileDialogMode mode = FileDialogMode::Open;
   std::string filter;
   int filterIndex = 0;
+  std::string proposed;
   friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
 };
 
@@ -57,8 +58,12 @@ class ScriptedPlatform : public Platform {
                             const std::optional<std::string>& title,
                             const std::string& reason) override;
   void Beep() override;
+  // Answers from the queue of answers by caption; an empty queue, or a
+  // caption the question does not offer, cancels.
+  int Ask(const std::string& text, const std::vector<std::string>& answers,
+          const std::optional<std::string>& title = std::nullopt) override;
   std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                       int filterIndex) override;
+                                       int filterIndex, const std::string& proposed = {}) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   void SetClipboardText(const std::string& text) override;
@@ -76,6 +81,8 @@ class ScriptedPlatform : public Platform {
   // Script.
   // The next file dialog's answer; nullopt is a cancel.
   void QueueFileChoice(std::optional<FileChoice> choice);
+  // The next question's answer, by its button's caption.
+  void QueueAnswer(std::string caption) { answers_.push_back(std::move(caption)); }
   // The next input box's answer; "" is a cancel.
   void QueueInput(std::string text);
   void SetEditorResult(bool started) { editorResult_ = started; }
@@ -90,6 +97,8 @@ class ScriptedPlatform : public Platform {
   int beeps() const;
   const std::vector<FileDialogRequest>& fileDialogs() const { return fileDialogs_; }
   const std::vector<InputBoxRequest>& inputBoxes() const { return inputBoxes_; }
+  // The text of every question asked, in order.
+  const std::vector<std::string>& questions() const { return questions_; }
   const std::vector<std::string>& editorPaths() const { return editorPaths_; }
   const std::vector<std::string>& helpTopics() const { return helpTopics_; }
   // The reasons of the failed file operations, in order.
@@ -99,12 +108,15 @@ class ScriptedPlatform : public Platform {
   // Answers queued but never asked for.
   std::size_t pendingFileChoices() const { return fileChoices_.size(); }
   std::size_t pendingInputs() const { return inputs_.size(); }
+  std::size_t pendingAnswers() const { return answers_.size(); }
   void ClearLog() { events_.clear(); }
 
  private:
   std::vector<PlatformEvent> events_;
   std::deque<std::optional<FileChoice>> fileChoices_;
   std::deque<std::string> inputs_;
+  std::deque<std::string> answers_;
+  std::vector<std::string> questions_;
   std::vector<FileDialogRequest> fileDialogs_;
   std::vector<InputBoxRequest> inputBoxes_;
   std::string clipboard_;

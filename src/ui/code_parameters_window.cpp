@@ -3,12 +3,14 @@
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/stress_diagram.h"
 
 namespace kestal::ui {
 
-CodeParametersWindow::CodeParametersWindow(Problem& p, const ToolTips& tips, QWidget* owner)
+CodeParametersWindow::CodeParametersWindow(Problem& p, const ToolTips& tips,
+                                           std::function<void()> edited, QWidget* owner)
     : ToolWindow("frmStress", "Default Code Parameters", owner), p_(p), tips_(tips) {
   auto* menuBar = new QMenuBar;
   QMenu* file = menuBar->addMenu("&File");
@@ -44,13 +46,16 @@ CodeParametersWindow::CodeParametersWindow(Problem& p, const ToolTips& tips, QWi
   layout->addLayout(frames);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  BindBoxes(this, p_, nullptr);
+  BindBoxes(this, p_, [edited = std::move(edited)](std::string_view, EntryEffect) {
+    if (edited) edited();
+  });
   connect(close, &QAction::triggered, this, &QWidget::hide);
 }
 
 void CodeParametersWindow::Refresh() {
   WriteBoxes(this, p_);
   ApplyToolTips(this, tips_);
+  WriteUnits(this, p_);
 }
 
 void CodeParametersWindow::RefreshDerivedMaterials() {

@@ -4,6 +4,8 @@
 // constants under an explanatory drawing. A value typed here goes into the
 // record at once and nothing else is recomputed.
 
+#include <functional>
+
 #include "model/problem.h"
 #include "model/units.h"
 #include "ui/window_support.h"
@@ -12,7 +14,9 @@ namespace kestal::ui {
 
 class CodeParametersWindow : public ToolWindow {
  public:
-  CodeParametersWindow(Problem& p, const ToolTips& tips, QWidget* owner);
+  // `edited` runs after each value typed here.
+  CodeParametersWindow(Problem& p, const ToolTips& tips, std::function<void()> edited,
+                       QWidget* owner);
 
   // Writes the eleven boxes and their tool tips from the record.
   void Refresh();

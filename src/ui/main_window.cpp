@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -15,7 +16,9 @@
 #include "commands/displays.h"
 #include "commands/file_commands.h"
 #include "commands/output_commands.h"
+#include "commands/problem_commands.h"
 #include "commands/section_commands.h"
+#include "files/input_file.h"
 #include "model/code_rules.h"
 #include "platform/number_settings.h"
 #include "ui/about_window.h"
@@ -56,16 +59,6 @@ QRadioButton* Option(const char* name, const char* caption) {
   return option;
 }
 
-QWidget* WithButton(QLineEdit* box, QPushButton* button) {
-  auto* field = new QWidget;
-  auto* row = new QHBoxLayout(field);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(box);
-  row->addWidget(button);
-  row->addStretch();
-  return field;
-}
-
 QMenu* Menu(QMenuBar* bar, QMenu* parent, const char* name, const char* caption) {
   QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
   menu->setObjectName(name);
@@ -82,11 +75,24 @@ MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, Res
       tips_(tips),
       session_{problem, tips, platform, results, *this} {
   setObjectName("frmBeam");
-  setWindowTitle("REINFORCED CONCRETE BEAM DESIGN");
   section_ = new SectionWindow(
-      session_, [this] { sketch_->update(); }, this);
-  stress_ = new CodeParametersWindow(p_, tips_, this);
+      session_,
+      [this] {
+        sketch_->update();
+        OnProblemChanged();
+      },
+      this);
+  stress_ = new CodeParametersWindow(
+      p_, tips_, [this] { OnProblemChanged(); }, this);
   defineCalc_ = new DefineCalcWindow(session_, this);
+  // The output selections and the title are part of the problem's file too.
+  for (QCheckBox* box : defineCalc_->findChildren<QCheckBox*>()) {
+    connect(box, &QCheckBox::toggled, this, [this] {
+      if (!WritingControls::Active()) OnProblemChanged();
+    });
+  }
+  connect(defineCalc_->findChild<QAction*>("mnuDOutT"), &QAction::triggered, this,
+          [this] { OnProblemChanged(); });
   about_ = new AboutWindow(this);
   setCentralWidget(CreateFrames());
   CreateMenus();
@@ -99,6 +105,7 @@ MainWindow::MainWindow(Problem& problem, ToolTips& tips, Platform& platform, Res
   }
 
   StartUp(p_, tips_);
+  saved_ = InputFileText(p_);
   RefreshMainWindow();
   adjustSize();
   CentreOnScreen(this);
@@ -154,12 +161,12 @@ QWidget* MainWindow::CreateFrames() {
   calcTSArea_ = Button("cmdCalcTSArea", "&Calc");
   calcVSArea_ = Button("cmdCalcVSArea", "&Calc");
   QLineEdit* tensile = NumberBox("txtTSteelArea");
-  AddBoxRow(steel, tensile, "Tensile Steel Area:", WithButton(tensile, calcTSArea_));
+  AddBoxRow(steel, tensile, "Tensile Steel Area:", calcTSArea_);
   AddBoxRow(steel, NumberBox("txtCSteelArea"), "Compressive Steel Area:");
   AddBoxRow(steel, NumberBox("txtDepthT"), "Depth to Tensile Steel:");
   AddBoxRow(steel, NumberBox("txtDepthC"), "Depth to Compressive Steel:");
   QLineEdit* shear = NumberBox("txtVSteelArea");
-  AddBoxRow(steel, shear, "Shear Steel Area:", WithButton(shear, calcVSArea_));
+  AddBoxRow(steel, shear, "Shear Steel Area:", calcVSArea_);
   AddBoxRow(steel, NumberBox("txtsAv"), "Shear Steel Spacing:");
 
   QGroupBox* crack = BoxFrame("frmCrack", "CRACK CONTROL",
@@ -224,7 +231,7 @@ void MainWindow::CreateMenus() {
   item(file, "mnuExportPdf", "Export P&DF...",
        [&s] { ExportPdf(s, UserDecimalSign(), UserPaper()); });
   separator(file, "mnuFileSep2");
-  item(file, "mnuExit", "&Exit", [this] { emit exitRequested(); });
+    item(file, "mnuExit", "&Exit", [this] { OnExit(); });
 
   QMenu* edit = Menu(bar, nullptr, "mnuEdit", "&Edit");
   item(edit, "mnuCut", "Cu&t", [this] {
@@ -253,13 +260,14 @@ void MainWindow::CreateMenus() {
 
   QMenu* view = Menu(bar, nullptr, "mnuView", "&View");
   item(view, "mnuSectionDimensions", "&Section Dimensions", [this] { OnSectionDimensions(false); });
-  item(view, "mnuSP", "Section &Properties", [&s] { ShowSectionProperties(s); });
-  item(view, "mnuMC", "&Moment Capability", [&s] { ShowMomentCapability(s); });
-  item(view, "mnuSLS", "Service &Load Stress", [&s] { ShowServiceLoadStress(s); });
-  item(view, "mnuFS", "&Fatigue Stress", [&s] { ShowFatigueStress(s); });
-  item(view, "mnuCCS", "&Crack Control Stress", [&s] { ShowCrackControl(s); });
-  item(view, "mnuSC", "Shea&r Capability", [&s] { ShowShearCapability(s); });
-  item(view, "mnuChecks", "Chec&ks", [&s] { ShowChecks(s); });
+  auto show = [this](ResultsDisplay display) { return [this, display] { OnView(display); }; };
+  item(view, "mnuSP", "Section &Properties", show(ResultsDisplay::SectionProperties));
+  item(view, "mnuMC", "&Moment Capability", show(ResultsDisplay::MomentCapability));
+  item(view, "mnuSLS", "Service &Load Stress", show(ResultsDisplay::ServiceLoadStress));
+  item(view, "mnuFS", "&Fatigue Stress", show(ResultsDisplay::FatigueStress));
+  item(view, "mnuCCS", "&Crack Control Stress", show(ResultsDisplay::CrackControl));
+  item(view, "mnuSC", "Shea&r Capability", show(ResultsDisplay::ShearCapability));
+  item(view, "mnuChecks", "Chec&ks", show(ResultsDisplay::Checks));
   separator(view, "mnuseper");
   item(view, "mnuNote", "&Output file", [&s] { ViewOutputFile(s); });
 
@@ -281,7 +289,7 @@ void MainWindow::CreateMenus() {
   // F1 opens the help from every window of the program.
   contents->setShortcutContext(Qt::ApplicationShortcut);
   separator(help, "mnusep");
-  item(help, "mnuShowRebar", "&Show Rebar Info", [&s] { ShowRebarInfo(s); });
+  item(help, "mnuShowRebar", "&Show Rebar Info", show(ResultsDisplay::RebarTable));
   item(help, "mnuAbout", "&About Program KESTAL", [this] { ShowWindow(about_); });
 }
 
@@ -333,6 +341,8 @@ void MainWindow::RefreshMainWindow() {
   RefreshProblemType();
   (p_.Units == units::Metric ? optMetric_ : optEnglish_)->setChecked(true);
   WriteBoxes(this, p_);
+  WriteUnits(this, p_);
+  session_.results.SetTitle(ResultsTitle(p_));
   stress_->Refresh();
   section_->Refresh();
   RefreshCode();
@@ -341,6 +351,36 @@ void MainWindow::RefreshMainWindow() {
   sketch_->update();
   defineCalc_->Refresh();
   p_.FormUpdating = 0;
+  OnProblemChanged();
+}
+
+void MainWindow::OnView(ResultsDisplay display) {
+  shown_ = display;
+  shownUnits_ = p_.Units;
+  ShowResults(session_, display);
+}
+
+void MainWindow::ProblemSaved() {
+  saved_ = InputFileText(p_);
+  setWindowTitle(ToQt(MainWindowTitle(p_)));
+  setWindowModified(false);
+}
+
+void MainWindow::OnExit() {
+  if (MayEnd(session_, HasUnsavedChanges(p_, saved_))) emit exitRequested();
+}
+
+void MainWindow::OnProblemChanged() {
+  setWindowTitle(ToQt(MainWindowTitle(p_)));
+  setWindowModified(HasUnsavedChanges(p_, saved_));
+  if (!shown_ || showingAgain_ || !session_.results.Showing()) return;
+  // The rebar table changes with the units only; shown again it would take
+  // the focus from the box being typed in.
+  if (*shown_ == ResultsDisplay::RebarTable && shownUnits_ == p_.Units) return;
+  shownUnits_ = p_.Units;
+  showingAgain_ = true;
+  ShowResultsAgain(session_, *shown_);
+  showingAgain_ = false;
 }
 
 void MainWindow::RefreshProblemType() {
@@ -361,6 +401,7 @@ void MainWindow::RefreshProblemType() {
     Control<QWidget>(this, row.control)->setEnabled(on);
     if (name.startsWith("txt")) {
       Control<QWidget>(this, ("lbl" + name.mid(3)).toStdString())->setEnabled(on);
+      Control<QWidget>(this, ("unit" + name.mid(3)).toStdString())->setEnabled(on);
     }
   }
   crackFrame_->setVisible(option == ProblemOption::Review);
@@ -376,7 +417,7 @@ void MainWindow::RefreshCrackControl() {
       if (caption != nullptr) {
         Control<QLabel>(this, "lbl" + std::string(box).substr(3))->setText(caption);
       }
-      crackForm_->setRowVisible(Control<QLineEdit>(this, box), shown);
+      crackForm_->setRowVisible(Control<QLabel>(this, "lbl" + std::string(box).substr(3)), shown);
     };
     relabel("txtCover", row.cover, true);
     relabel("txtEffArea", row.effArea, row.effAreaShown);
@@ -410,9 +451,9 @@ ProblemOption MainWindow::SelectedOption() const {
 void MainWindow::SetStatusPanel(int panel, const std::string& text) {
   if (panel < 1 || panel > 3) return;
   panels_[panel - 1]->setText(ToQt(text));
-  // The file panels name the whole path in their tips.
-  if (panel == 1 && !p_.InputFile.empty()) panels_[0]->setToolTip(ToQt(p_.InputFile));
-  if (panel == 2 && !p_.OutputFile.empty()) panels_[1]->setToolTip(ToQt(p_.OutputFile));
+  // The file panels name the whole path in their tips, or say what they say.
+  if (panel == 1) panels_[0]->setToolTip(ToQt(p_.InputFile.empty() ? text : p_.InputFile));
+  if (panel == 2) panels_[1]->setToolTip(ToQt(p_.OutputFile.empty() ? text : p_.OutputFile));
 }
 
 bool MainWindow::LoadInputFile(const std::string& path) {
@@ -421,7 +462,7 @@ bool MainWindow::LoadInputFile(const std::string& path) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  emit exitRequested();
+  OnExit();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -449,8 +490,7 @@ void MainWindow::OnUnits(bool metric) {
 }
 
 void MainWindow::OnCode(std::string_view key) {
-  ChooseCode(p_, key);
-  RefreshMainWindow();
+  ChooseCodeAsking(session_, key);
 }
 
 void MainWindow::OnSectionType(int index) {
@@ -505,6 +545,7 @@ void MainWindow::OnBoxEdited(std::string_view box, EntryEffect effect) {
     WriteBoxes(this, p_, {"txtModularRatio"});
     stress_->RefreshDerivedMaterials();
   }
+  OnProblemChanged();
   // Of this window's boxes, the sketch draws only the depths of the steel;
   // redrawing it (and what lies under it) on every other key would make
   // typing slow.

@@ -13,8 +13,10 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 #include <string>
 
+#include "commands/displays.h"
 #include "commands/edit_commands.h"
 #include "commands/session.h"
 
@@ -42,6 +44,7 @@ class MainWindow : public QMainWindow, public MainView {
   void RefreshBox(std::string_view box) override;
   ProblemOption SelectedOption() const override;
   void SetStatusPanel(int panel, const std::string& text) override;
+  void ProblemSaved() override;
 
   // Loads an input file named on the command line, as File > Load Input
   // does once its dialog has answered.
@@ -54,8 +57,8 @@ class MainWindow : public QMainWindow, public MainView {
   AboutWindow* aboutWindow() const { return about_; }
 
  signals:
-  // File > Exit, or a close request from the window manager: the program
-  // ends at once, without saving.
+  // File > Exit, or a close request from the window manager, once the
+  // question about unsaved changes (if any) lets the program end.
   void exitRequested();
 
  protected:
@@ -83,6 +86,13 @@ class MainWindow : public QMainWindow, public MainView {
   void OnBoxEdited(std::string_view box, EntryEffect effect);
   // Edit > Cut, Copy, Paste on the control that has the focus.
   void OnEdit(EditCommand command);
+  // A View or Help command that shows its display in the results window.
+  void OnView(ResultsDisplay display);
+  // After every change of the problem: an open results window shows its
+  // display again for the problem as it is now.
+  void OnProblemChanged();
+  // File > Exit and a close request: asks about unsaved changes first.
+  void OnExit();
 
   Problem& p_;
   ToolTips& tips_;
@@ -105,6 +115,13 @@ class MainWindow : public QMainWindow, public MainView {
   QFormLayout* crackForm_ = nullptr;
   QActionGroup* codes_ = nullptr;
   QLabel* panels_[3] = {};
+  // The display the results window was last opened with, and the units of
+  // the rebar table it shows.
+  std::optional<ResultsDisplay> shown_;
+  std::string shownUnits_;
+  bool showingAgain_ = false;
+  // The input file text of the problem as last started, loaded or saved.
+  std::string saved_;
 };
 
 }  // namespace kestal::ui

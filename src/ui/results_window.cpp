@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -77,6 +78,7 @@ ResultsWindow::ResultsWindow(QWidget* owner)
 
 void ResultsWindow::Open(bool grid, int heightTwips, int widthTwips) {
   text_->clear();
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setVisible(!grid);
   grid_->setVisible(grid);
   resize(Pixels(widthTwips), Pixels(heightTwips));
@@ -96,6 +98,26 @@ void ResultsWindow::Print(const std::string& line) {
   end.movePosition(QTextCursor::End);
   end.insertText(ToQt(line) + '\n');
   text_->moveCursor(QTextCursor::Start);
+}
+
+void ResultsWindow::ShowNote(const std::string& line) {
+  Rewrite({line});
+  text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+void ResultsWindow::Rewrite(const std::vector<std::string>& lines) {
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QString text;
+  for (const std::string& line : lines) text += ToQt(line) + '\n';
+  const int scrolled = text_->verticalScrollBar()->value();
+  text_->setPlainText(text);
+  text_->verticalScrollBar()->setValue(scrolled);
+  text_->show();
+  grid_->hide();
+}
+
+void ResultsWindow::SetTitle(const std::string& title) {
+  setWindowTitle(ToQt(title));
 }
 
 void ResultsWindow::Hide() {

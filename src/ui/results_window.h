@@ -26,6 +26,10 @@ class ResultsWindow : public ToolWindow, public ResultsSink {
   void ShowGrid(const std::vector<std::vector<std::string>>& rows, int heightTwips,
                 int widthTwips) override;
   void ShowGridAsIs(int heightTwips, int widthTwips) override;
+  void SetTitle(const std::string& title) override;
+  void Rewrite(const std::vector<std::string>& lines) override;
+  void ShowNote(const std::string& line) override;
+  bool Showing() const override { return isVisible(); }
 
  private:
   // Clears the text, shows either the text or the grid, sizes the window,

@@ -49,6 +49,7 @@ SectionWindow::SectionWindow(Session& session, std::function<void()> edited, QWi
 void SectionWindow::Refresh() {
   WriteBoxes(this, s_.problem);
   ApplyToolTips(this, s_.tips);
+  WriteUnits(this, s_.problem);
 }
 
 void SectionWindow::changeEvent(QEvent* event) {

@@ -3,8 +3,12 @@
 #include <QAbstractButton>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStatusBar>
 #include <algorithm>
 
 #include "model/numtext.h"
@@ -120,21 +124,42 @@ QPushButton* Button(const char* name, const QString& caption) {
   return button;
 }
 
-QLabel* AddBoxRow(QFormLayout* form, QLineEdit* box, const QString& caption, QWidget* field) {
+QLabel* AddBoxRow(QFormLayout* form, QLineEdit* box, const QString& caption, QWidget* beside) {
   QLabel* label = BoxLabel(box, caption);
-  form->addRow(label, field != nullptr ? field : box);
+  auto* field = new QWidget;
+  auto* row = new QHBoxLayout(field);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(box);
+  auto* unit = new QLabel;
+  unit->setObjectName("unit" + box->objectName().mid(3));
+  // Room for the widest unit, so that the boxes stay where they are when the
+  // units change.
+  int width = 0;
+  for (const Quantity q : {Quantity::Moment, Quantity::Force, Quantity::Length, Quantity::Area,
+                           Quantity::Stress, Quantity::ForcePerLength}) {
+    for (const bool english : {true, false}) {
+      width = std::max(width, unit->fontMetrics().horizontalAdvance(ToQt(UnitName(q, english))));
+    }
+  }
+  unit->setMinimumWidth(width);
+  row->addWidget(unit);
+  if (beside != nullptr) row->addWidget(beside);
+  row->addStretch();
+  form->addRow(label, field);
   return label;
 }
 
 void AlignLabels(std::initializer_list<QWidget*> frames) {
   int width = 0;
   for (QWidget* frame : frames) {
-    for (QLabel* label : frame->findChildren<QLabel*>()) {
+    for (QLabel* label : frame->findChildren<QLabel*>(QRegularExpression("^lbl"))) {
       width = std::max(width, label->sizeHint().width());
     }
   }
   for (QWidget* frame : frames) {
-    for (QLabel* label : frame->findChildren<QLabel*>()) label->setMinimumWidth(width);
+    for (QLabel* label : frame->findChildren<QLabel*>(QRegularExpression("^lbl"))) {
+      label->setMinimumWidth(width);
+    }
     if (frame->layout() != nullptr) frame->layout()->invalidate();
   }
 }
@@ -144,11 +169,13 @@ void BindBoxes(QWidget* window, Problem& p, const BoxEdited& after) {
     auto* box = Control<QLineEdit>(window, f.box);
     if (box == nullptr) continue;
     const std::string_view name = f.box;
-    QObject::connect(box, &QLineEdit::textChanged, window, [&p, name, after](const QString& text) {
-      if (WritingControls::Active()) return;
-      const EntryEffect effect = EnterBoxText(p, name, text.toStdString());
-      if (after) after(name, effect);
-    });
+    QObject::connect(box, &QLineEdit::textChanged, window,
+                     [&p, name, after, box](const QString& text) {
+                       ShowEntryNote(box, text);
+                       if (WritingControls::Active()) return;
+                       const EntryEffect effect = EnterBoxText(p, name, text.toStdString());
+                       if (after) after(name, effect);
+                     });
   }
 }
 
@@ -162,9 +189,79 @@ void WriteBoxes(QWidget* window, const Problem& p, std::initializer_list<std::st
   }
 }
 
+namespace {
+
+// A box in error shows its note above its own tip, which is kept aside.
+void SetBoxTip(QWidget* control, const QString& tip) {
+  const QString note = control->property("entryNote").toString();
+  control->setProperty("plainTip", tip);
+  control->setToolTip(note.isEmpty() ? tip : note + "\n" + tip);
+}
+
+// The caption of a box's label without its colon.
+QString Caption(const QLineEdit* box) {
+  const auto* label =
+      Control<QLabel>(box->window(), "lbl" + box->objectName().mid(3).toStdString());
+  if (label == nullptr) return box->objectName();
+  QString caption = label->text().trimmed();
+  if (caption.endsWith(':')) caption.chop(1);
+  return caption;
+}
+
+// The main window, whose status bar speaks for every window of the program.
+QMainWindow* ProgramWindow(QWidget* widget) {
+  for (QWidget* w = widget->window(); w != nullptr;
+       w = w->parentWidget() != nullptr ? w->parentWidget()->window() : nullptr) {
+    if (auto* main = qobject_cast<QMainWindow*>(w)) return main;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void ApplyToolTips(QWidget* window, const ToolTips& tips) {
   for (const auto& [name, tip] : tips) {
-    if (auto* control = Control<QWidget>(window, name)) control->setToolTip(ToQt(tip));
+    if (auto* control = Control<QWidget>(window, name)) SetBoxTip(control, ToQt(tip));
+  }
+}
+
+void WriteUnits(QWidget* window, const Problem& p) {
+  for (const BoxField& f : BoxFields()) {
+    auto* box = Control<QLineEdit>(window, f.box);
+    auto* unit = Control<QLabel>(window, "unit" + std::string(f.box.substr(3)));
+    if (box == nullptr || unit == nullptr) continue;
+    const QString name = ToQt(BoxUnit(p, f.box));
+    unit->setText(name);
+    box->setAccessibleName(name.isEmpty() ? QString() : Caption(box) + ", " + name);
+  }
+}
+
+void ShowEntryNote(QLineEdit* box, const QString& text) {
+  const QString note = ToQt(EntryNote(text.toStdString()));
+  const QString was = box->property("entryNote").toString();
+  if (note == was) return;
+  const QString tip = was.isEmpty() ? box->toolTip() : box->property("plainTip").toString();
+  box->setProperty("entryNote", note);
+  SetBoxTip(box, tip);
+  box->setPalette(QPalette());
+  if (!note.isEmpty()) {
+    QPalette tinted = box->palette();
+    const QColor base = tinted.color(QPalette::Base);
+    const QColor error(220, 40, 40);
+    tinted.setColor(QPalette::Base, QColor((base.red() * 3 + error.red() * 2) / 5,
+                                           (base.green() * 3 + error.green() * 2) / 5,
+                                           (base.blue() * 3 + error.blue() * 2) / 5));
+    box->setPalette(tinted);
+  }
+  QMainWindow* main = ProgramWindow(box);
+  if (main == nullptr) return;
+  QStatusBar* bar = main->statusBar();
+  if (!note.isEmpty()) {
+    bar->setProperty("noteBox", box->objectName());
+    bar->showMessage(Caption(box) + ": " + note);
+  } else if (bar->property("noteBox").toString() == box->objectName()) {
+    bar->setProperty("noteBox", QString());
+    bar->clearMessage();
   }
 }
 

@@ -56,10 +56,10 @@ QLabel* BoxLabel(QLineEdit* box, const QString& caption);
 // A frame with a caption.
 QGroupBox* Frame(const char* name, const QString& caption);
 
-// A row of a frame's form: the box's label and the box (or `field`, which
-// holds the box and, for instance, a button beside it).
+// A row of a frame's form: the box's label, then the box with the label of
+// its unit ("unit" for "txt") and, when given, `beside` (a button).
 QLabel* AddBoxRow(QFormLayout* form, QLineEdit* box, const QString& caption,
-                  QWidget* field = nullptr);
+                  QWidget* beside = nullptr);
 
 // One box of a frame of boxes and its caption.
 struct BoxRow {
@@ -113,6 +113,17 @@ void WriteBoxes(QWidget* window, const Problem& p,
 
 // Sets the tool tip of every control of `window` that the table names.
 void ApplyToolTips(QWidget* window, const ToolTips& tips);
+
+// Writes the unit of each numeric box of `window` beside it, and names the
+// box with its label and the unit for a screen reader ("Depth to Tensile
+// Steel, in"); a box without a unit keeps its label's name.
+void WriteUnits(QWidget* window, const Problem& p);
+
+// Shows whether a box's text is wholly a number: while it is not, the box is
+// tinted in an error colour, its tool tip begins with what was read
+// (EntryNote) and the program's status bar says it too; a number or an
+// empty text clears all three.
+void ShowEntryNote(QLineEdit* box, const QString& text);
 
 // The control of that name in `window` itself, not in a window it owns.
 template <typename T>

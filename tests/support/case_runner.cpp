@@ -145,12 +145,20 @@ struct LogPlatform : ScriptedPlatform {
     if (showReasons) log.push_back("reason " + Quoted(WithTmp(reason, tmp)));
   }
   void Beep() override { log.push_back("beep"); }
-  std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter,
-                                       int index) override {
+  int Ask(const std::string& text, const std::vector<std::string>& answers,
+          const std::optional<std::string>& title) override {
+    std::string line = "ask " + Quoted(text);
+    for (const std::string& a : answers) line += " [" + a + "]";
+    log.push_back(line);
+    return ScriptedPlatform::Ask(text, answers, title);
+  }
+  std::optional<FileChoice> ChooseFile(FileDialogMode mode, const std::string& filter, int index,
+                                       const std::string& proposed) override {
     log.push_back(std::string(mode == FileDialogMode::Open ? "open " : "save ") + Quoted(filter) +
-                  " " + std::to_string(index));
+                  " " + std::to_string(index) +
+                  (proposed.empty() ? "" : " proposing " + Shown(proposed)));
     if (dialogFails) throw std::runtime_error("the file dialog failed");
-    return ScriptedPlatform::ChooseFile(mode, filter, index);
+    return ScriptedPlatform::ChooseFile(mode, filter, index, proposed);
   }
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override {
@@ -165,6 +173,13 @@ struct LogPlatform : ScriptedPlatform {
   void SetClipboardText(const std::string& text) override {
     log.push_back("clipboard " + Quoted(text));
     ScriptedPlatform::SetClipboardText(text);
+  }
+  // A path with the case's folder as $TMP and the source folder as $SRC.
+  std::string Shown(const std::string& path) const {
+    std::string shown = WithTmp(path, tmp);
+    const std::string src = KESTAL_SOURCE_DIR;
+    if (shown.starts_with(src)) shown = "$SRC" + shown.substr(src.size());
+    return shown;
   }
   Words& log;
   bool dialogFails = false;
@@ -190,6 +205,11 @@ struct LogResults : ResultsSink {
   void ShowGridAsIs(int h, int w) override {
     log.push_back("grid as it is " + std::to_string(h) + " " + std::to_string(w));
   }
+  void Rewrite(const std::vector<std::string>& lines) override {
+    log.push_back("rewrite");
+    for (const std::string& line : lines) log.push_back("|" + line);
+  }
+  bool Showing() const override { return true; }
   Words& log;
 };
 
@@ -314,7 +334,9 @@ class FileSizeLimit {
 
 class CaseRun {
  public:
-  CaseRun(fs::path file, const fs::path& tmp) : file_(std::move(file)), tmp_(tmp) {}
+  CaseRun(fs::path file, const fs::path& tmp) : file_(std::move(file)), tmp_(tmp) {
+    platform_.tmp = tmp_.string();
+  }
 
   // Runs one command line; false (with a failure reported) ends the case.
   bool Run(const std::string& line, int lineNo);
@@ -578,6 +600,8 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
   } else if (c == "answer") {
     if (w.at(1) == "file") {
       platform_.QueueFileChoice(FileChoiceForPath(Path(w.at(2))));
+    } else if (w[1] == "button") {
+      platform_.QueueAnswer(Unquoted(w.at(2)));
     } else if (w[1] == "cancel") {
       platform_.QueueFileChoice(std::nullopt);
     } else {
@@ -591,7 +615,7 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
   } else if (c == "load") {
     arg(1).empty() ? LoadInput(s_) : void(LoadInputFrom(s_, FileChoiceForPath(Path(w[1]))));
   } else if (c == "save") {
-    arg(1).empty() ? SaveInput(s_) : void(SaveInputTo(s_, FileChoiceForPath(Path(w[1]))));
+    arg(1).empty() ? void(SaveInput(s_)) : void(SaveInputTo(s_, FileChoiceForPath(Path(w[1]))));
   } else if (c == "output-file") {
     ChooseOutputFile(
         s_, arg(1) == "main" ? OutputFileMenu::MainWindow : OutputFileMenu::DefinitionWindow);
@@ -659,6 +683,14 @@ void CaseRun::Do(const Words& w, const std::string& rest) {
   } else if (c == "entry") {
     const std::string text = Unquoted(rest.substr(6));
     log_.push_back(Shortest(LeadingNumber(text)) + " " + Shortest(EntryValue(text)));
+  } else if (c == "unit") {
+    // unit BOX...: the unit shown beside each box; "results" the results title.
+    for (std::size_t i = 1; i < w.size(); ++i) {
+      log_.push_back(w[i] + " " +
+                     Quoted(w[i] == "results" ? ResultsTitle(p_) : std::string(BoxUnit(p_, w[i]))));
+    }
+  } else if (c == "note") {
+    log_.push_back(Quoted(EntryNote(Unquoted(rest.substr(5)))));
   } else if (c == "round") {
     log_.push_back(Shortest(RoundByPattern(std::stod(w.at(2)), Unquoted(w.at(1)))));
   } else if (c == "tip") {

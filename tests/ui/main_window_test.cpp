@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <functional>
 
 #include "model/numtext.h"
@@ -23,7 +24,8 @@ bool Checked(Program& w, const char* option) {
 
 TEST(MainWindow, StartUp) {
   Program w;
-  EXPECT_EQ(w.main.windowTitle(), "REINFORCED CONCRETE BEAM DESIGN");
+  EXPECT_EQ(w.main.windowTitle(), "REINFORCED CONCRETE BEAM DESIGN[*]");
+  EXPECT_FALSE(w.main.isWindowModified());
   EXPECT_TRUE(Checked(w, "optDesign"));
   EXPECT_TRUE(Checked(w, "optEnglish"));
   EXPECT_TRUE(w.Action("mnuAREMA")->isChecked());
@@ -176,16 +178,83 @@ TEST(MainWindow, UnitSwitches) {
   EXPECT_EQ(w.Find("txtMomentUlt")->toolTip(), "Factored moment in kN-m");
   w.Click("optEnglish");
   EXPECT_EQ(w.Text("txtConcreteStrength"), " 4000");
-  // The Canadian codes turn the units Metric and keep the numbers ...
-  w.Type("txtMomentUlt", "250");
+  // The Canadian codes turn the units Metric ...
   w.Trigger("mnuCSA");
   EXPECT_TRUE(Checked(w, "optMetric"));
-  EXPECT_EQ(w.Text("txtMomentUlt"), " 250");
+  EXPECT_TRUE(w.platform.questions().empty()) << "nothing was entered";
   // ... and are worked in Metric only: English selects Metric again, afresh.
+  w.Type("txtMomentUlt", "250");
   w.Click("optEnglish");
   EXPECT_TRUE(Checked(w, "optMetric"));
   EXPECT_EQ(w.p.Units, units::Metric);
   EXPECT_EQ(w.Text("txtMomentUlt"), " 0");
+}
+
+TEST(MainWindow, UnitsBesideTheBoxesFollowTheUnitsAndTheCode) {
+  // Box, then its unit in English, in Metric and under CAN/CSA-S6.
+  const char* const rows[][4] = {
+      {"txtMomentUlt", "kip-ft", "kN·m", "kN·m"},
+      {"txtDepthT", "in", "mm", "mm"},
+      {"txtTSteelArea", "in²", "mm²", "mm²"},
+      {"txtConcreteStrength", "psi", "MPa", "MPa"},
+      {"txtRecB", "in", "mm", "mm"},
+      {"txtEc", "psi", "MPa", "MPa"},
+      {"txtCover", "in", "mm", ""},
+      {"txtPhi", "", "", ""},
+      {"txtModularRatio", "", "", ""},
+  };
+  Program w;
+  const char* steps[] = {"optEnglish", "optMetric", "mnuS6"};
+  for (int step = 0; step < 3; ++step) {
+    step == 2 ? w.Trigger(steps[step]) : w.Click(steps[step]);
+    for (const auto& row : rows) {
+      const std::string unit = "unit" + std::string(row[0]).substr(3);
+      EXPECT_EQ(w.Find<QLabel>(unit.c_str())->text().toStdString(), row[step + 1]) << unit;
+    }
+  }
+  EXPECT_EQ(w.Find("txtDepthT")->accessibleName(), "Depth to Tensile Steel, mm");
+  EXPECT_EQ(w.Find("txtPhi")->accessibleName(), "");
+  EXPECT_EQ(w.results.windowTitle(), "Results — Metric: mm, MPa, kN, kN·m");
+}
+
+TEST(MainWindow, TextThatIsNotANumberSaysSo) {
+  Program w;
+  QLineEdit* box = w.Find<QLineEdit>("txtMomentUlt");
+  const QColor plain = box->palette().color(QPalette::Base);
+  const std::pair<const char*, const char*> cases[] = {
+      {"1,5", "read as 1: ',' ends the number"}, {"abc", "read as 0: no number"}, {"12", ""}};
+  for (const auto& [text, note] : cases) {
+    w.Type("txtMomentUlt", text);
+    const bool error = *note != 0;
+    EXPECT_EQ(box->palette().color(QPalette::Base) != plain, error) << text;
+    EXPECT_EQ(box->toolTip().toStdString(), error
+                                                ? std::string(note) + "\nFactored moment in kip-ft"
+                                                : "Factored moment in kip-ft");
+    EXPECT_EQ(w.main.statusBar()->currentMessage().toStdString(),
+              error ? "Factored (ultimate) Moment: " + std::string(note) : "");
+  }
+  EXPECT_EQ(w.p.MomentUlt, 12);
+}
+
+TEST(MainWindow, ACodeThatSwitchesTheUnitsAsksFirst) {
+  Program w;
+  w.Type("txtMomentUlt", "250");
+  w.platform.QueueAnswer("Cancel");
+  w.Trigger("mnuCSA19");
+  EXPECT_EQ(w.platform.questions(),
+            std::vector<std::string>{
+                "CSA A23.3-19 works in Metric units. Clear the problem and switch to Metric?"});
+  EXPECT_EQ(w.p.CodeKey, code::AREMA);
+  EXPECT_TRUE(w.Action("mnuAREMA")->isChecked());
+  EXPECT_FALSE(w.Action("mnuCSA19")->isChecked());
+  EXPECT_EQ(w.Text("txtMomentUlt"), " 250");
+  w.platform.QueueAnswer("Clear");
+  w.Trigger("mnuS6");
+  EXPECT_EQ(w.p.CodeKey, code::S6);
+  EXPECT_TRUE(Checked(w, "optMetric"));
+  EXPECT_EQ(w.Text("txtMomentUlt"), " 0");
+  EXPECT_EQ(w.Text("txtConcreteStrength"), " 30");
+  EXPECT_EQ(w.platform.questions().size(), 2u);
 }
 
 TEST(MainWindow, InvertCurrentSection) {

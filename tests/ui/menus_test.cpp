@@ -24,11 +24,15 @@ TEST(OutputDefinition, AReportWrittenAndViewedFromTheWindows) {
   w.Trigger("mnuNote");
   w.Trigger("mnuOutCalc");
   w.Click("cmdCalcOut");
+  // Without an output file Calculate Output asks for one; cancelled, it
+  // writes nothing.
   EXPECT_EQ(
       w.platform.events(),
       (std::vector<PlatformEvent>{PlatformEvent::Beep(),
-                                  PlatformEvent::Message("Please save output file", Icon::None),
-                                  PlatformEvent::Message("Output file is undefined", Icon::None)}));
+                                  PlatformEvent::Message("Please save output file", Icon::None)}));
+  ASSERT_EQ(w.platform.fileDialogs().size(), 1u);
+  EXPECT_EQ(w.platform.fileDialogs()[0].proposed,
+            KESTAL_SOURCE_DIR "/examples/aci_rect_design_english.out");
   EXPECT_TRUE(window->isVisible());
   w.platform.QueueInput("Span 1");
   // The title given, then cleared by a cancelled input box.
@@ -42,6 +46,11 @@ TEST(OutputDefinition, AReportWrittenAndViewedFromTheWindows) {
   EXPECT_EQ(w.Panel(2), "Output written to pier 3.out");
   w.Trigger("mnuNote");
   EXPECT_EQ(w.platform.editorPaths(), std::vector<std::string>{report});
+  // Another problem has no report yet.
+  ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/aci_tee_vdesign_metric.in"));
+  EXPECT_EQ(w.Panel(2), "Output file undefined");
+  EXPECT_EQ(w.Find("panel2")->toolTip(), "Output file undefined");
+  EXPECT_EQ(w.p.OutputFile, "");
 
   // The check boxes follow the problem type while the window is hidden.
   w.Click("chkCrackCon");

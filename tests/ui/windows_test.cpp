@@ -7,10 +7,12 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "commands/console_view.h"
 #include "commands/displays.h"
+#include "commands/file_commands.h"
 #include "platform/qt_platform.h"
 #include "platform/recording_results.h"
 #include "program.h"
@@ -28,6 +30,40 @@ TEST(MessageBoxes, AFileErrorShowsItsReasonUnderTheText) {
   EXPECT_EQ(
       CreateMessageBox("Output file is undefined", Icon::None, std::nullopt)->informativeText(),
       "");
+}
+
+// An open results window follows the problem: a typed value, a code, a load.
+TEST(ResultsWindow, ShowsItsDisplayAgainWhenTheProblemChanges) {
+  Program w;
+  auto text = [&w] {
+    return w.results.findChild<QPlainTextEdit*>("txtOutput")->toPlainText().toStdString();
+  };
+  ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in"));
+  w.Trigger("mnuSC");
+  const std::string arema = text();
+  EXPECT_NE(arema.find("S H E A R"), std::string::npos);
+  w.Type("txtShearUlt", "0");
+  EXPECT_EQ(text(),
+            "     Incomplete Information: the factored shear is 0. View > Shear Capability shows "
+            "it once the input is complete.\n");
+  EXPECT_TRUE(w.platform.events().empty()) << "no message box";
+  EXPECT_TRUE(w.results.isVisible());
+  w.Type("txtShearUlt", "300");
+  EXPECT_EQ(text(), arema);
+  w.Trigger("mnuAASHTO");
+  EXPECT_NE(text(), arema);
+  EXPECT_NE(text().find("S H E A R"), std::string::npos);
+  ASSERT_TRUE(w.main.LoadInputFile(KESTAL_SOURCE_DIR "/examples/arema_box_review_english.in"));
+  EXPECT_EQ(text(), arema);
+  EXPECT_EQ(w.results.windowTitle(), "Results — English: in, psi, kips, kip-ft");
+  // The rebar table follows the units.
+  w.Trigger("mnuShowRebar");
+  w.Click("optMetric");
+  EXPECT_EQ(w.results.findChild<QTableWidget*>("grdTable")->item(0, 1)->text(), "AREA (mm^2)");
+  // Closed, the window stays closed.
+  w.results.findChild<QAction*>("mnuClose")->trigger();
+  w.Type("txtShearUlt", "0");
+  EXPECT_FALSE(w.results.isVisible());
 }
 
 TEST(SectionWindow, EditsOnlyTheCurrentShape) {
@@ -111,6 +147,48 @@ TEST(Windows, OnlyTheMainWindowCanBeClosedAndItExits) {
   w.main.close();
   w.Trigger("mnuExit");
   EXPECT_EQ(exits.count(), 2);
+  EXPECT_TRUE(w.platform.questions().empty()) << "nothing to save";
+}
+
+// Typed work is not lost without a question; the title names the file and
+// marks what is not saved.
+TEST(Windows, UnsavedChangesAskBeforeTheProgramEnds) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("beam.in").toStdString();
+  Program w;
+  QSignalSpy exits(&w.main, &ui::MainWindow::exitRequested);
+  w.Type("txtMomentUlt", "250");
+  EXPECT_TRUE(w.main.isWindowModified());
+  w.platform.QueueAnswer("Cancel");
+  w.main.close();
+  w.platform.QueueAnswer("Save");  // the Save dialog is cancelled
+  w.Trigger("mnuExit");
+  EXPECT_EQ(exits.count(), 0);
+  w.platform.QueueAnswer("Save");
+  w.platform.QueueFileChoice(FileChoiceForPath(path));
+  w.Trigger("mnuExit");
+  EXPECT_EQ(exits.count(), 1);
+  EXPECT_EQ(w.platform.questions(), std::vector<std::string>(3, "Save changes to the problem?"));
+  EXPECT_EQ(w.main.windowTitle(), "REINFORCED CONCRETE BEAM DESIGN - beam.in[*]");
+  EXPECT_FALSE(w.main.isWindowModified());
+  // A loaded problem changed and saved to its own file without a dialog.
+  ASSERT_TRUE(w.main.LoadInputFile(path));
+  w.Type("txtMomentUlt", "300");
+  w.Type("txtMomentUlt", "250");
+  EXPECT_FALSE(w.main.isWindowModified()) << "typed back as it was";
+  w.Type("txtMomentUlt", "300");
+  w.platform.QueueAnswer("Save");
+  w.main.close();
+  EXPECT_EQ(exits.count(), 2);
+  EXPECT_EQ(w.platform.fileDialogs().size(), 2u) << "no dialog for a problem with a file";
+  Program again;
+  ASSERT_TRUE(again.main.LoadInputFile(path));
+  EXPECT_EQ(again.p.MomentUlt, 300);
+  w.Click("chkCrackCon");
+  EXPECT_TRUE(w.main.isWindowModified()) << "an output selection is saved too";
+  w.platform.QueueAnswer("Discard");
+  w.Trigger("mnuExit");
+  EXPECT_EQ(exits.count(), 3);
 }
 
 }  // namespace
