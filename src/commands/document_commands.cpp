@@ -1,5 +1,6 @@
 #include "commands/document_commands.h"
 
+#include <filesystem>
 #include <optional>
 
 #include "commands/input_guard.h"
@@ -64,8 +65,13 @@ DocumentResult WriteDocumentPdf(Session& s, const std::string& path, char decima
 }
 
 DocumentResult ExportPdf(Session& s, char decimalSign, Paper paper) {
+  // The input's name with ".pdf", in its folder.
+  const std::string proposed =
+      s.problem.InputFile.empty()
+          ? std::string()
+          : std::filesystem::path(s.problem.InputFile).replace_extension(".pdf").string();
   const std::optional<FileChoice> choice =
-      s.platform.ChooseFile(FileDialogMode::Save, kPdfFilter, 1);
+      s.platform.ChooseFile(FileDialogMode::Save, kPdfFilter, 1, proposed);
   if (!choice) return DocumentResult::Cancelled;
   const DocumentResult result = WriteDocumentPdf(s, choice->path, decimalSign, paper);
   if (result == DocumentResult::Written)

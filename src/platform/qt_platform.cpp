@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "files/file_names.h"
 #include "platform/console_platform.h"
 #include "platform/qt_document.h"
 
@@ -131,7 +132,11 @@ std::optional<FileChoice> QtPlatform::ChooseFile(FileDialogMode mode, const std:
   }
   if (!proposed.empty()) dialog.selectFile(ToQt(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  const QString path = dialog.selectedFiles().first();
+  QString path = dialog.selectedFiles().first();
+  if (mode == FileDialogMode::Save) {
+    const int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    path = ToQt(WithFilterExtension(path.toStdString(), filter, chosen));
+  }
   return FileChoice{path.toStdString(), QFileInfo(path).fileName().toStdString()};
 }
 
@@ -173,9 +178,9 @@ PrintResult QtPlatform::PrintDocument(const PagedDocument& doc, std::string& err
   dialog.setWindowTitle("Print");
   if (dialog.exec() != QDialog::Accepted) return PrintResult::Cancelled;
   if (!PaintDocument(printer, doc)) {
-    error = printer.printerName().isEmpty() ? "no printer could be opened"
-                                            : "the printer '" + printer.printerName().toStdString() +
-                                                  "' could not be opened";
+    error = printer.printerName().isEmpty()
+                ? "no printer could be opened"
+                : "the printer '" + printer.printerName().toStdString() + "' could not be opened";
     return PrintResult::Failed;
   }
   return PrintResult::Printed;
