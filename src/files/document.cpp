@@ -204,7 +204,8 @@ void Drawings(Page& page, const Problem& p, ProblemOption option, char sign) {
   const TextMetrics fm = MetricsAt(kTableSize);
   const std::optional<UltimateState> u =
       option == ProblemOption::Review ? UltimateStateOf(p) : std::nullopt;
-  const double top = page.y() + 2 * fm.height;
+  // Room above the drawing for the diagrams' four lines of values.
+  const double top = page.y() + 3.2 * fm.height;
   const double sectionWidth = u ? page.width() * 0.56 : page.width() * 0.6;
   const double sectionX = u ? page.left() : page.left() + (page.width() - sectionWidth) / 2;
   // As high as the section's drawing needs at the width it has, up to

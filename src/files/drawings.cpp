@@ -213,20 +213,24 @@ Picture LayUltimateState(const UltimateState& u, const SectionLayout& section, d
     dims.Text({x, Y(0) - (1.4 + 1.2 * line) * fm.height, half + gap, fm.height}, TextAlign::Left,
               text);
   };
-  const int titleLine = u.Cs > 0 ? 2 : 1;
+  // The strain's values above its diagram: the neutral axis lies anywhere,
+  // even below the section.
+  const int titleLine = 3;
   above(area.x, titleLine, "Strain");
   above(area.x, titleLine - 1, "εcu = " + num(u.ecu));
-  if (u.Cs > 0) above(area.x, 0, "εs' = " + num(u.esc) + " at d'");
-  dims.Text({area.x, Y(u.d) + gap / 2, half - gap, fm.height}, TextAlign::Right,
-            "εt = " + num(u.et));
-  // The neutral axis across the section and the strain diagram.
-  dims.Line({area.x, Y(u.c)}, {area.x + half - gap, Y(u.c)}, 0.5);
-  dims.Text({axis + gap / 2, Y(u.c) - fm.height, half, fm.height}, TextAlign::Left,
-            "c = " + num(u.c) + " " + length);
+  above(area.x, titleLine - 2, "c = " + num(u.c) + " " + length);
+  if (u.Cs > 0) above(area.x, titleLine - 3, "εs' = " + num(u.esc) + " at d'");
+  // Below the steel's depth; above it when the neutral axis lies below.
+  dims.Text(
+      {area.x, u.c >= u.d ? Y(u.d) - fm.height - gap / 2 : Y(u.d) + gap / 2, half - gap, fm.height},
+      TextAlign::Right, "εt = " + num(u.et));
+  // The neutral axis across the strain diagram, where it is within the
+  // section.
+  if (u.c <= h) dims.Line({area.x, Y(u.c)}, {area.x + half - gap, Y(u.c)}, 0.5);
 
   // The stress block and the forces, the compression's resultant at d - z.
-  const double face = area.x + half + area.w / 6;
   const double block = area.w / 9;
+  const double face = area.x + half + block + 3 * gap;
   dims.Line({face, Y(0)}, {face, Y(h)});
   Picture::Outline stressBlock;
   stressBlock.rings.push_back(
@@ -237,17 +241,20 @@ Picture LayUltimateState(const UltimateState& u, const SectionLayout& section, d
   above(stressX, titleLine, "Stress and forces");
   above(stressX, titleLine - 1,
         "a = " + num(u.a) + " " + length + " at " + num(u.blockStress) + " " + stress);
-  if (u.Cs > 0) above(stressX, 0, "Cs = " + num(u.Cs) + " " + force + " at d'");
+  above(stressX, titleLine - 2, "z = " + num(u.z) + " " + length);
+  if (u.Cs > 0) above(stressX, titleLine - 3, "Cs = " + num(u.Cs) + " " + force + " at d'");
   dims.VDim(face - block - gap, Y(0), Y(u.a), "a", true);
-  const double arrow = area.w / 8;
+  const double arrow = area.w / 10;
   const double yc = u.d - u.z;
   dims.Arrow({face + arrow, Y(yc)}, {face, Y(yc)});
-  dims.Text({face + arrow + gap / 2, Y(yc) - fm.height / 2, half, fm.height}, TextAlign::Left,
-            (u.Cs > 0 ? "C + Cs = " : "C = ") + num(u.C + u.Cs) + " " + force);
+  // The compression's label clear of the tension's however short z is.
+  const double cLabel = std::min(Y(yc), Y(u.d) - 1.1 * fm.height) - fm.height / 2;
+  dims.Text({face + arrow + gap / 2, cLabel, half, fm.height}, TextAlign::Left,
+            (u.Cs > 0 ? "ΣC = " : "C = ") + num(u.C + u.Cs) + " " + force);
   dims.Arrow({face, Y(u.d)}, {face + arrow, Y(u.d)});
   dims.Text({face + arrow + gap / 2, Y(u.d) - fm.height / 2, half, fm.height}, TextAlign::Left,
             "T = " + num(u.T) + " " + force);
-  dims.VDim(face + arrow * 0.55, Y(yc), Y(u.d), "z = " + num(u.z) + " " + length, false);
+  dims.VDim(face + arrow * 0.55, Y(yc), Y(u.d), "z", false);
   return g;
 }
 
