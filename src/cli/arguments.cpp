@@ -15,17 +15,17 @@ namespace {
 
 struct DisplayName {
   const char* name;
-  Display display;
+  ResultsDisplay display;
 };
 
 constexpr std::array<DisplayName, 7> kDisplays{{
-    {"section-properties", Display::SectionProperties},
-    {"moment-capability", Display::MomentCapability},
-    {"service-load-stress", Display::ServiceLoadStress},
-    {"fatigue-stress", Display::FatigueStress},
-    {"crack-control", Display::CrackControl},
-    {"shear-capability", Display::ShearCapability},
-    {"rebar-table", Display::RebarTable},
+    {"section-properties", ResultsDisplay::SectionProperties},
+    {"moment-capability", ResultsDisplay::MomentCapability},
+    {"service-load-stress", ResultsDisplay::ServiceLoadStress},
+    {"fatigue-stress", ResultsDisplay::FatigueStress},
+    {"crack-control", ResultsDisplay::CrackControl},
+    {"shear-capability", ResultsDisplay::ShearCapability},
+    {"rebar-table", ResultsDisplay::RebarTable},
 }};
 
 // The keys of the Code menu's items, in its order ("ohbdc" has no item).

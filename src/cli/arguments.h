@@ -6,20 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "commands/displays.h"
+
 namespace kestal::cli {
 
 enum class Command { Help, Version, Report, View, CalcTension, CalcShear, New };
-
-// What a View command shows.
-enum class Display {
-  SectionProperties,
-  MomentCapability,
-  ServiceLoadStress,
-  FatigueStress,
-  CrackControl,
-  ShearCapability,
-  RebarTable,
-};
 
 struct Invocation {
   Command command = Command::Help;
@@ -36,7 +27,7 @@ struct Invocation {
   // beside each report with ".pdf" for ".out".
   bool pdf = false;
   std::string pdfPath;
-  Display display = Display::SectionProperties;
+  ResultsDisplay display = ResultsDisplay::SectionProperties;  // what view shows
   // new: each click or entry only when given.
   std::optional<std::string> units;  // "English" or "Metric"
   std::optional<std::string> code;   // a Code menu key

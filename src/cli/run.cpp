@@ -17,25 +17,6 @@ namespace kestal::cli {
 
 namespace {
 
-void ShowDisplay(Session& s, Display display) {
-  switch (display) {
-    case Display::SectionProperties:
-      return ShowSectionProperties(s);
-    case Display::MomentCapability:
-      return ShowMomentCapability(s);
-    case Display::ServiceLoadStress:
-      return ShowServiceLoadStress(s);
-    case Display::FatigueStress:
-      return ShowFatigueStress(s);
-    case Display::CrackControl:
-      return ShowCrackControl(s);
-    case Display::ShearCapability:
-      return ShowShearCapability(s);
-    case Display::RebarTable:
-      return ShowRebarInfo(s);
-  }
-}
-
 bool Load(Session& s, const std::string& path) {
   return LoadInputFrom(s, FileChoiceForPath(path));
 }
@@ -104,7 +85,7 @@ void RunCommand(Session& s, const Invocation& inv) {
     case Command::Report:
       return Report(s, inv);
     case Command::View:
-      if (Load(s, inv.input)) ShowDisplay(s, inv.display);
+      if (Load(s, inv.input)) ShowResults(s, inv.display);
       return;
     case Command::CalcTension:
       if (Load(s, inv.input)) CalcTensionSteel(s);
