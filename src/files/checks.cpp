@@ -70,6 +70,19 @@ std::string ClauseOf(const Problem& p, Kind kind) {
                           : std::string(panel).substr(std::string("Code = ").size());
 }
 
+struct Units {
+  const char* moment;
+  const char* force;
+  const char* area;
+  const char* length;
+  const char* stress;
+};
+
+Units UnitsOf(const Problem& p) {
+  if (p.Units == units::Metric) return {"kN-m", "kN", "mm^2", "mm", "MPa"};
+  return {"kip-ft", "kips", "in^2", "in", "psi"};
+}
+
 class Builder {
  public:
   explicit Builder(const Problem& p) : p_(p) {}
@@ -106,7 +119,7 @@ class Builder {
 
 std::vector<Check> ProblemChecks(const Problem& p, ProblemOption option) {
   Builder b(p);
-  const CheckUnits u = CheckUnitsOf(p);
+  const Units u = UnitsOf(p);
   const CodeRules& rules = RulesOf(p);
   if (EditionOf(p).family == CodeFamily::UserDefined || EditionOf(p).family == CodeFamily::None) {
     b.NotDecided("User-defined criteria: no checks", Kind::Moment);
@@ -200,11 +213,6 @@ bool AnyCheckFails(const std::vector<Check>& checks) {
     if (c.decided && !c.ok) return true;
   }
   return false;
-}
-
-CheckUnits CheckUnitsOf(const Problem& p) {
-  if (p.Units == units::Metric) return {"kN-m", "kN", "mm^2", "mm", "MPa"};
-  return {"kip-ft", "kips", "in^2", "in", "psi"};
 }
 
 std::string CheckNumber(double v, int digits, char sign) {

@@ -38,16 +38,6 @@ bool AnyCheckFails(const std::vector<Check>& checks);
 // drawing, `sign` for the point.
 std::string CheckNumber(double v, int digits = 6, char sign = '.');
 
-// The units of a problem's checks: moment, force, area, length, stress.
-struct CheckUnits {
-  const char* moment;
-  const char* force;
-  const char* area;
-  const char* length;
-  const char* stress;
-};
-CheckUnits CheckUnitsOf(const Problem& p);
-
 // The ratio as the table shows it: three decimals, "-" when infinite.
 std::string CheckRatio(const Check& c);
 

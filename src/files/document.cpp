@@ -10,6 +10,7 @@
 #include "files/report.h"
 #include "model/code_rules.h"
 #include "model/section_geometry.h"
+#include "model/units.h"
 
 namespace kestal {
 
@@ -35,7 +36,13 @@ TextMetrics MetricsAt(double size) {
   return {size * 1.2, [size](const std::string& t) { return WidthOf(t, size, TextFont::Sans); }};
 }
 
-// A unit as printed: "in²", "kN·m".
+// The unit of a quantity as the windows show it ("in²", "kN·m"); a
+// problem not in Metric units is in English ones, as its checks are.
+std::string UnitOf(const Problem& p, Quantity quantity) {
+  return std::string(UnitName(quantity, p.Units != units::Metric));
+}
+
+// A check's unit as printed: "in²", "kN·m".
 std::string Printed(const std::string& unit) {
   if (unit == "in^2") return "in²";
   if (unit == "mm^2") return "mm²";
@@ -78,11 +85,11 @@ struct Row {
 };
 
 std::vector<Row> ProblemRows(const Problem& p, ProblemOption option, char sign) {
-  const CheckUnits u = CheckUnitsOf(p);
   auto n = [sign](float v) { return CheckNumber(v, 6, sign); };
-  const std::string len = u.length;
-  const std::string area = Printed(u.area);
-  const std::string stress = u.stress;
+  const std::string len = UnitOf(p, Quantity::Length);
+  const std::string area = UnitOf(p, Quantity::Area);
+  const std::string stress = UnitOf(p, Quantity::Stress);
+  const std::string moment = UnitOf(p, Quantity::Moment);
   const CodeEdition& edition = EditionOf(p);
   std::vector<Row> rows = {
       {"Problem",
@@ -130,10 +137,10 @@ std::vector<Row> ProblemRows(const Problem& p, ProblemOption option, char sign) 
       {"Depth to compression steel d'", n(p.DepthC), len},
       {"Shear steel Av", n(p.VSteelArea), area},
       {"Shear steel spacing s", n(p.sAv), len},
-      {"Factored moment Mu", n(p.MomentUlt), Printed(u.moment)},
-      {"Service moment, maximum", n(p.MomentMax), Printed(u.moment)},
-      {"Service moment, minimum", n(p.MomentMin), Printed(u.moment)},
-      {"Factored shear Vu", n(p.ShearUlt), u.force},
+      {"Factored moment Mu", n(p.MomentUlt), moment},
+      {"Service moment, maximum", n(p.MomentMax), moment},
+      {"Service moment, minimum", n(p.MomentMin), moment},
+      {"Factored shear Vu", n(p.ShearUlt), UnitOf(p, Quantity::Force)},
   };
   rows.insert(rows.end(), rest.begin(), rest.end());
   return rows;
@@ -171,15 +178,15 @@ void ProblemTable(Page& page, const std::vector<Row>& rows) {
 
 // The drawing's text for a dimension letter: the letter and its value.
 LabelText DrawingLabels(const Problem& p, const SectionGeometry& s, char sign) {
-  const CheckUnits u = CheckUnitsOf(p);
-  return [&p, s, u, sign](const std::string& letter) {
+  return [&p, s, sign](const std::string& letter) {
     // Dimensions by their values, the steel by its name and area.
     auto value = [&](double v, const std::string& unit) {
       return DimensionNumber(v, sign) + " " + unit;
     };
-    const std::string len = u.length;
-    if (letter == "As") return "As " + value(p.TSteelArea, Printed(u.area));
-    if (letter == "As'") return "As' " + value(p.CSteelArea, Printed(u.area));
+    const std::string len = UnitOf(p, Quantity::Length);
+    const std::string area = UnitOf(p, Quantity::Area);
+    if (letter == "As") return "As " + value(p.TSteelArea, area);
+    if (letter == "As'") return "As' " + value(p.CSteelArea, area);
     if (letter == "Bweb") return "Bweb " + value(s.bweb, len);
     const double v = letter == "D"      ? s.d
                      : letter == "D'"   ? s.dc
@@ -221,11 +228,11 @@ void Drawings(Page& page, const Problem& p, ProblemOption option, char sign) {
   if (layout) {
     page.picture.Add(layout->picture);
     if (u) {
-      const CheckUnits units = CheckUnitsOf(p);
       page.picture.Add(LayUltimateState(
           *u, *layout, s->h,
           {page.left() + sectionWidth + 8, top, page.width() - sectionWidth - 8, height}, fm,
-          kTableSize, units.length, units.force, Printed(units.stress)));
+          kTableSize, UnitOf(p, Quantity::Length), UnitOf(p, Quantity::Force),
+          UnitOf(p, Quantity::Stress)));
     }
   }
   page.Skip(top - page.y() + height + 10);
