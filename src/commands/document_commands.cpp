@@ -28,9 +28,7 @@ std::optional<PagedDocument> Compose(Session& s, char decimalSign, Paper paper,
   const ProblemOption option = s.view.SelectedOption();
   const std::tm now = s.platform.Now();
   const ReportText report = ComposeReport(p, option, now, decimalSign);
-  // A design designs the steel: its box shows the area.
-  if (option == ProblemOption::Design) s.view.RefreshBox("txtTSteelArea");
-  if (option == ProblemOption::VDesign) s.view.RefreshBox("txtVSteelArea");
+  ShowDesignedSteel(s, option);
   if (report.stoppedByFault) {
     s.platform.MessageBoxWithReason(failure, Icon::None, std::nullopt,
                                     what + ": a calculation stopped at a floating-point fault");

@@ -67,9 +67,7 @@ CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
   std::string error;
   const ReportOutcome outcome =
       WriteReport(p, s.view.SelectedOption(), s.platform.Now(), decimalSeparator, calcs, &error);
-  // A design report designs the steel: its box shows the area.
-  if (s.view.SelectedOption() == ProblemOption::Design) s.view.RefreshBox("txtTSteelArea");
-  if (s.view.SelectedOption() == ProblemOption::VDesign) s.view.RefreshBox("txtVSteelArea");
+  ShowDesignedSteel(s, s.view.SelectedOption());
   if (outcome == ReportOutcome::IoFailure) {
     s.platform.MessageBoxWithReason("Save Output Error", Icon::None, std::nullopt, error);
   } else if (outcome != ReportOutcome::Written) {
@@ -81,6 +79,11 @@ CalculateOutputResult CalculateOutput(Session& s, char decimalSeparator,
   s.view.SetStatusPanel(2, "Output written to " + p.OutputFileTitle);
   return outcome == ReportOutcome::Written ? CalculateOutputResult::Written
                                            : CalculateOutputResult::StoppedByFault;
+}
+
+void ShowDesignedSteel(Session& s, ProblemOption option) {
+  if (option == ProblemOption::Design) s.view.RefreshBox("txtTSteelArea");
+  if (option == ProblemOption::VDesign) s.view.RefreshBox("txtVSteelArea");
 }
 
 void ViewOutputFile(Session& s) {

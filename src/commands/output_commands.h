@@ -48,6 +48,10 @@ CalculateOutputResult CalculateOutput(
     Session& s, char decimalSeparator = '.',
     const ReportCalculations& calcs = ReportCalculations::Standard());
 
+// After a report of `option` is composed: a design report designs the
+// steel, and its box shows the area.
+void ShowDesignedSteel(Session& s, ProblemOption option);
+
 // View > Output file: opens the report in the system text editor.
 void ViewOutputFile(Session& s);
 
